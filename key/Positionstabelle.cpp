@@ -1,0 +1,48 @@
+#include "key/Positionstabelle.h"
+
+#include <cstdio>
+
+namespace key {
+
+ErmittlungsErgebnis ermitteln(Zufallsgenerator& generator, Schluesselwert wert, std::int64_t n,
+                              int breite, int hoehe) {
+    const std::int64_t kapazitaet =
+        breite > 0 && hoehe > 0 ? static_cast<std::int64_t>(breite) * hoehe : 0;
+    if (n > kapazitaet) {
+        return {Ermittlung::ZuVielePositionen, {}};
+    }
+    generator.Startpunkt_festlegen(wert.value_or(0));
+    ErmittlungsErgebnis ergebnis;
+    if (n <= 0) {
+        return ergebnis;
+    }
+    auto& t = ergebnis.tabelle;
+    t.PosX.assign(static_cast<std::size_t>(n) + 1, 0);
+    t.PosY.assign(static_cast<std::size_t>(n) + 1, 0);
+    // Rejects exactly the candidates that a scan of all earlier entries would
+    // reject, so the same draws are consumed and the table is the same.
+    std::vector<bool> belegt(static_cast<std::size_t>(kapazitaet), false);
+    for (std::int64_t i = 1; i <= n; ++i) {
+        int x = 0;
+        int y = 0;
+        std::size_t pixel = 0;
+        do {
+            x = ganzzahlig(generator.Zufallszahl(), breite);
+            y = ganzzahlig(generator.Zufallszahl(), hoehe);
+            pixel = static_cast<std::size_t>(y) * static_cast<std::size_t>(breite) +
+                    static_cast<std::size_t>(x);
+        } while (belegt[pixel]);
+        belegt[pixel] = true;
+        t.PosX[static_cast<std::size_t>(i)] = x;
+        t.PosY[static_cast<std::size_t>(i)] = y;
+    }
+    return ergebnis;
+}
+
+std::string listenzeile(std::int32_t x, std::int32_t y) {
+    char puffer[32];
+    const int laenge = std::snprintf(puffer, sizeof puffer, "%03d   %03d", x, y);
+    return std::string(puffer, static_cast<std::size_t>(laenge));
+}
+
+} // namespace key
