@@ -10,9 +10,9 @@ constexpr float kPicture1Top = 0;
 constexpr float kLabelHoehe = 192;
 constexpr float kTextHoehe = 1272;
 constexpr float kListeBreite = 1092;
-constexpr float kAbstand = 3;       // pixels between neighbouring controls
-constexpr float kRandRechts = 20;   // pixels right of the list
-constexpr float kRandUnten = 60;    // pixels below the text boxes
+constexpr float kAbstand = 3;     // pixels between neighbouring controls
+constexpr float kRandRechts = 20; // pixels right of the list
+constexpr float kRandUnten = 60;  // pixels below the text boxes
 } // namespace
 
 Fensterlayout fensterlayout(float tx, float ty, int bildBreite, int bildHoehe) {

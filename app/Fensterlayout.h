@@ -13,7 +13,7 @@ struct Rechteck {
 
 struct Fensterlayout {
     Rechteck Picture1, Picture2, Label1, Label2, List1, Text2, Text3;
-    float Width = 0;  // outer size of the window, frame and menu bar included
+    float Width = 0; // outer size of the window, frame and menu bar included
     float Height = 0;
 };
 

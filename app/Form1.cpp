@@ -194,7 +194,9 @@ void Form1::fehlendePositionen(std::int64_t gebraucht) {
                  .arg(tabelle_.eintraege()));
 }
 
-void Form1::arbeitsbildGeaendert() { Picture2->update(); }
+void Form1::arbeitsbildGeaendert() {
+    Picture2->update();
+}
 
 void Form1::textEinfuegen() {
     Text2->setPlainText(QString::fromUtf8(kStandardtext));
@@ -239,7 +241,8 @@ void Form1::positionenErmitteln() {
         QStringList zeilen;
         zeilen.reserve(static_cast<qsizetype>(tabelle_.eintraege()));
         for (std::size_t k = 1; k < tabelle_.PosX.size(); ++k) {
-            zeilen.append(QString::fromStdString(key::listenzeile(tabelle_.PosX[k], tabelle_.PosY[k])));
+            zeilen.append(
+                QString::fromStdString(key::listenzeile(tabelle_.PosX[k], tabelle_.PosY[k])));
         }
         List1->addItems(zeilen);
     }

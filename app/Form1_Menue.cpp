@@ -18,7 +18,9 @@ QMenu* menue(QMenuBar* leiste, const char* name, const QString& titel) {
     return m;
 }
 
-void trenner(QMenu* m, const char* name) { m->addSeparator()->setObjectName(name); }
+void trenner(QMenu* m, const char* name) {
+    m->addSeparator()->setObjectName(name);
+}
 
 } // namespace
 
@@ -40,8 +42,8 @@ void Form1::createActions() {
     M_Positionen_ermitteln = eintrag(v, "M_Positionen_ermitteln", "die Positionen ermitteln",
                                      &Form1::positionenErmitteln);
     trenner(v, "M_Trenner6");
-    M_Text_verschluesseln = eintrag(v, "M_Text_verschluesseln", "den Text verschlüsseln",
-                                    &Form1::textVerschluesseln);
+    M_Text_verschluesseln =
+        eintrag(v, "M_Text_verschluesseln", "den Text verschlüsseln", &Form1::textVerschluesseln);
 
     M_entschluesseln = menue(leiste, "M_entschluesseln", "Entschlüsseln");
     eintrag(M_entschluesseln, "M_Bild_entschluesseln", "das Bild entschlüsseln",

@@ -20,9 +20,15 @@ picture::Bildflaeche letztesBitSetzen(const picture::Bildflaeche& original, Rege
             const picture::Farbwert c = original.lesen(x, y);
             int rot = picture::rot(c);
             switch (regel) {
-            case Regel::Null: rot -= rot % 2; break;
-            case Regel::Eins: rot |= 1; break;
-            case Regel::Zufall: rot += generator.Zufallszahl() < 0.5 ? 0 : 1; break;
+            case Regel::Null:
+                rot -= rot % 2;
+                break;
+            case Regel::Eins:
+                rot |= 1;
+                break;
+            case Regel::Zufall:
+                rot += generator.Zufallszahl() < 0.5 ? 0 : 1;
+                break;
             }
             bild.setzen(x, y, picture::farbwert(rot, picture::gruen(c), picture::blau(c)));
         }

@@ -14,7 +14,9 @@ enum class Status { Ok, ZuWenigePositionen };
 inline constexpr int kBitsJeZeichen = 8;
 
 // The number of bits for a text of `zeichen` characters, in 64 bits.
-inline constexpr std::int64_t bitanzahl(std::int64_t zeichen) { return kBitsJeZeichen * zeichen; }
+inline constexpr std::int64_t bitanzahl(std::int64_t zeichen) {
+    return kBitsJeZeichen * zeichen;
+}
 
 // True when the table has an entry for every one of the n bits.
 inline bool reicht(const key::Positionstabelle& tabelle, std::int64_t n) {

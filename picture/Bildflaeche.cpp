@@ -6,7 +6,8 @@ namespace picture {
 
 Bildflaeche::Bildflaeche(int breite, int hoehe)
     : breite_(std::max(breite, 0)), hoehe_(std::max(hoehe, 0)),
-      pixel_(static_cast<std::size_t>(breite_) * static_cast<std::size_t>(hoehe_), kUndurchsichtig) {}
+      pixel_(static_cast<std::size_t>(breite_) * static_cast<std::size_t>(hoehe_),
+             kUndurchsichtig) {}
 
 void Bildflaeche::kreis(int x, int y, int radius, Farbwert c) {
     if (radius < 0) {

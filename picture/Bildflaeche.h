@@ -18,9 +18,7 @@ class Bildflaeche {
 
     int breite() const { return breite_; }
     int hoehe() const { return hoehe_; }
-    bool enthaelt(int x, int y) const {
-        return x >= 0 && y >= 0 && x < breite_ && y < hoehe_;
-    }
+    bool enthaelt(int x, int y) const { return x >= 0 && y >= 0 && x < breite_ && y < hoehe_; }
 
     Farbwert lesen(int x, int y) const {
         return enthaelt(x, y) ? static_cast<Farbwert>(pixel_[index(x, y)] & 0x00FFFFFFu) : kSchwarz;

@@ -40,28 +40,46 @@ class Leser {
 constexpr std::size_t kStromKopf = 8;
 constexpr std::size_t kBitmapKoepfe = 14 + 40;
 
-DecodeResult fehler(DecodeError e) { return DecodeResult{e, {}}; }
+DecodeResult fehler(DecodeError e) {
+    return DecodeResult{e, {}};
+}
 
 } // namespace
 
 const char* describe(DecodeError fehler) {
     switch (fehler) {
-    case DecodeError::None: return "kein Fehler";
-    case DecodeError::StreamTooShort: return "Bildstrom: kürzer als sein 8-Byte-Kopf";
-    case DecodeError::BadMagic: return "Bildstrom: Kennung ist nicht 6C 74 00 00";
-    case DecodeError::StreamLength: return "Bildstrom: Längenfeld passt nicht zu den vorhandenen Bytes";
-    case DecodeError::FileTooShort: return "Bitmap: kürzer als die 54 Bytes der Köpfe";
-    case DecodeError::BadSignature: return "Bitmap: Signatur ist nicht \"BM\"";
-    case DecodeError::FileSize: return "Bitmap: Dateigröße passt nicht zu den vorhandenen Bytes";
-    case DecodeError::DataOffset: return "Bitmap: Versatz der Bilddaten liegt außerhalb der Datei";
-    case DecodeError::InfoHeaderSize: return "Bitmap: Infokopf ist nicht 40 Bytes groß";
-    case DecodeError::Width: return "Bitmap: Breite ist nicht 1 bis 16384";
-    case DecodeError::Height: return "Bitmap: Höhe ist nicht 1 bis 16384";
-    case DecodeError::Planes: return "Bitmap: Farbebenen sind nicht 1";
-    case DecodeError::BitsPerPixel: return "Bitmap: nicht 24 Bit je Bildpunkt";
-    case DecodeError::Compression: return "Bitmap: komprimiert";
-    case DecodeError::ImageSize: return "Bitmap: Größe der Bilddaten ist nicht Zeilenlänge mal Höhe";
-    case DecodeError::PixelDataTruncated: return "Bitmap: Bilddaten reichen über das Dateiende";
+    case DecodeError::None:
+        return "kein Fehler";
+    case DecodeError::StreamTooShort:
+        return "Bildstrom: kürzer als sein 8-Byte-Kopf";
+    case DecodeError::BadMagic:
+        return "Bildstrom: Kennung ist nicht 6C 74 00 00";
+    case DecodeError::StreamLength:
+        return "Bildstrom: Längenfeld passt nicht zu den vorhandenen Bytes";
+    case DecodeError::FileTooShort:
+        return "Bitmap: kürzer als die 54 Bytes der Köpfe";
+    case DecodeError::BadSignature:
+        return "Bitmap: Signatur ist nicht \"BM\"";
+    case DecodeError::FileSize:
+        return "Bitmap: Dateigröße passt nicht zu den vorhandenen Bytes";
+    case DecodeError::DataOffset:
+        return "Bitmap: Versatz der Bilddaten liegt außerhalb der Datei";
+    case DecodeError::InfoHeaderSize:
+        return "Bitmap: Infokopf ist nicht 40 Bytes groß";
+    case DecodeError::Width:
+        return "Bitmap: Breite ist nicht 1 bis 16384";
+    case DecodeError::Height:
+        return "Bitmap: Höhe ist nicht 1 bis 16384";
+    case DecodeError::Planes:
+        return "Bitmap: Farbebenen sind nicht 1";
+    case DecodeError::BitsPerPixel:
+        return "Bitmap: nicht 24 Bit je Bildpunkt";
+    case DecodeError::Compression:
+        return "Bitmap: komprimiert";
+    case DecodeError::ImageSize:
+        return "Bitmap: Größe der Bilddaten ist nicht Zeilenlänge mal Höhe";
+    case DecodeError::PixelDataTruncated:
+        return "Bitmap: Bilddaten reichen über das Dateiende";
     }
     return "unbekannter Fehler";
 }

@@ -12,21 +12,21 @@ namespace picture {
 
 enum class DecodeError {
     None,
-    StreamTooShort,      // fewer than 8 bytes for the stream header
-    BadMagic,            // stream header does not start with 6C 74 00 00
-    StreamLength,        // stream length field differs from the bytes present
-    FileTooShort,        // fewer than 54 bytes for the bitmap headers
-    BadSignature,        // bitmap file does not start with "BM"
-    FileSize,            // bitmap file size field differs from the bytes present
-    DataOffset,          // pixel data offset outside 54 .. file size
-    InfoHeaderSize,      // info header size is not 40
-    Width,               // width not in 1 .. kMaxSeite
-    Height,              // height not in 1 .. kMaxSeite (top-down bitmaps refused)
-    Planes,              // colour planes is not 1
-    BitsPerPixel,        // bits per pixel is not 24
-    Compression,         // compression is not 0
-    ImageSize,           // pixel data size differs from padded row length * height
-    PixelDataTruncated,  // pixel data runs past the end of the file
+    StreamTooShort,     // fewer than 8 bytes for the stream header
+    BadMagic,           // stream header does not start with 6C 74 00 00
+    StreamLength,       // stream length field differs from the bytes present
+    FileTooShort,       // fewer than 54 bytes for the bitmap headers
+    BadSignature,       // bitmap file does not start with "BM"
+    FileSize,           // bitmap file size field differs from the bytes present
+    DataOffset,         // pixel data offset outside 54 .. file size
+    InfoHeaderSize,     // info header size is not 40
+    Width,              // width not in 1 .. kMaxSeite
+    Height,             // height not in 1 .. kMaxSeite (top-down bitmaps refused)
+    Planes,             // colour planes is not 1
+    BitsPerPixel,       // bits per pixel is not 24
+    Compression,        // compression is not 0
+    ImageSize,          // pixel data size differs from padded row length * height
+    PixelDataTruncated, // pixel data runs past the end of the file
 };
 
 inline constexpr int kMaxSeite = 16384;

@@ -15,9 +15,15 @@ inline constexpr Farbwert kGelb = 65535;
 inline constexpr Farbwert kWeiss = 16777215;
 
 // The channel split: each result is 0..255 for any pixel value.
-inline constexpr int rot(Farbwert c) { return c & 255; }
-inline constexpr int gruen(Farbwert c) { return (c & 65280) / 256; }
-inline constexpr int blau(Farbwert c) { return c / 256 / 256; }
+inline constexpr int rot(Farbwert c) {
+    return c & 255;
+}
+inline constexpr int gruen(Farbwert c) {
+    return (c & 65280) / 256;
+}
+inline constexpr int blau(Farbwert c) {
+    return c / 256 / 256;
+}
 
 // Composition red + 256 * green + 65536 * blue. A component above 255 counts
 // as 255 (so red 256 composes as 255), one below 0 as 0.

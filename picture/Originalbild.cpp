@@ -17,8 +17,9 @@ extern "C" const std::uint8_t punktgarten_originalbild_ende[];
 namespace picture {
 
 std::span<const std::uint8_t> originalbildStrom() {
-    return {punktgarten_originalbild_anfang,
-            static_cast<std::size_t>(punktgarten_originalbild_ende - punktgarten_originalbild_anfang)};
+    return {
+        punktgarten_originalbild_anfang,
+        static_cast<std::size_t>(punktgarten_originalbild_ende - punktgarten_originalbild_anfang)};
 }
 
 } // namespace picture

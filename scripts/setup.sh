@@ -1,0 +1,20 @@
+#!/bin/bash
+# Installs what building, running and testing punktgarten needs on Debian 12.
+# Idempotent: asks apt only for packages that are missing.
+set -euo pipefail
+pakete=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+        libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick fonts-liberation
+        clang libclang-rt-14-dev)
+fehlend=()
+for p in "${pakete[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    fehlend+=("$p")
+  fi
+done
+if [ ${#fehlend[@]} -gt 0 ]; then
+  als_root=()
+  [ "$(id -u)" -eq 0 ] || als_root=(sudo)
+  echo "setup: installing ${fehlend[*]}"
+  "${als_root[@]}" apt-get update -q
+  DEBIAN_FRONTEND=noninteractive "${als_root[@]}" apt-get install -y -q --no-install-recommends "${fehlend[@]}"
+fi
