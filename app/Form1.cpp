@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
 #include <QMenu>
@@ -26,6 +27,8 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <QWindow>
+
+#include <limits>
 
 namespace app {
 namespace {
@@ -211,6 +214,9 @@ void Form1::schluesselFestlegen() {
     dialog.setTextValue(kSchluesselVorgabe);
     if (auto* frage = dialog.findChild<QLabel*>()) {
         frage->setWordWrap(true);
+    }
+    if (auto* feld = dialog.findChild<QLineEdit*>()) {
+        feld->setMaxLength(std::numeric_limits<int>::max()); // a key has no length limit
     }
     dialog.move(0, 0); // upper left corner of the screen, not centred
     const QString eingabe = dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();

@@ -1,0 +1,85 @@
+#include "app/Fensterlayout.h"
+#include "app/Infotext.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+using namespace app;
+
+void erwarte(const Rechteck& r, float l, float t, float w, float h, const char* name) {
+    EXPECT_EQ(r.Left, l) << name;
+    EXPECT_EQ(r.Top, t) << name;
+    EXPECT_EQ(r.Width, w) << name;
+    EXPECT_EQ(r.Height, h) << name;
+}
+
+TEST(Fensterlayout, TwelveTwipsPerPixel) {
+    const Fensterlayout f = fensterlayout(12, 12, 290, 224);
+    erwarte(f.Picture1, 60, 0, 3480, 2688, "Picture1");
+    erwarte(f.Picture2, 3576, 0, 3480, 2688, "Picture2");
+    erwarte(f.Label1, 60, 2724, 3480, 192, "Label1");
+    erwarte(f.Label2, 3576, 2724, 3480, 192, "Label2");
+    erwarte(f.List1, 7092, 0, 1092, 2688, "List1");
+    erwarte(f.Text2, 60, 2952, 3480, 1272, "Text2");
+    erwarte(f.Text3, 3576, 2952, 3480, 1272, "Text3");
+    EXPECT_EQ(f.Width, 8424);
+    EXPECT_EQ(f.Height, 4944);
+    struct Px {
+        float twips;
+        int erwartet;
+    };
+    for (Px p : {Px{f.Picture1.Left, 5},
+                 {f.Picture2.Left, 298},
+                 {f.List1.Left, 591},
+                 {f.List1.Width, 91},
+                 {f.Label1.Top, 227},
+                 {f.Label1.Height, 16},
+                 {f.Text2.Top, 246},
+                 {f.Text2.Height, 106},
+                 {f.Width, 702},
+                 {f.Height, 412}}) {
+        EXPECT_EQ(pixel(p.twips, 12), p.erwartet) << p.twips;
+    }
+}
+
+TEST(Fensterlayout, FifteenTwipsPerPixel) {
+    const Fensterlayout f = fensterlayout(15, 15, 290, 224);
+    erwarte(f.Picture1, 60, 0, 4350, 3360, "Picture1");
+    EXPECT_EQ(f.Picture2.Left, 4455);
+    EXPECT_EQ(f.List1.Left, 8850);
+    EXPECT_EQ(f.Width, 8850 + 1092 + 300);
+    EXPECT_EQ(f.Height, 3405 + 192 + 45 + 1272 + 900);
+}
+
+struct Format {
+    float wert;
+    const char* trenner;
+    const char* erwartet;
+};
+
+class ZahlText : public ::testing::TestWithParam<Format> {};
+
+// No group separator ever (QLocale would write "64.960"), no fraction for a
+// whole number, at most 7 significant digits otherwise.
+TEST_P(ZahlText, GeneralFormatOfASingle) {
+    EXPECT_EQ(zahlText(GetParam().wert, GetParam().trenner), GetParam().erwartet);
+}
+
+INSTANTIATE_TEST_SUITE_P(Werte, ZahlText,
+                         ::testing::Values(Format{64960, ",", "64960"}, Format{8120, ",", "8120"},
+                                           Format{290, ".", "290"}, Format{1.875f, ",", "1,875"},
+                                           Format{1.875f, ".", "1.875"}, Format{0, ",", "0"},
+                                           Format{1.0f / 3.0f, ",", "0,3333333"},
+                                           Format{1234567, ",", "1234567"}));
+
+TEST(Infotext, BuiltInPictureAndAFractionalCount) {
+    EXPECT_EQ(infoZumBild({290, 224, 64960}, ","),
+              "Das Bild hat 290 * 224 = 64960 Bildpunkte Damit könnte man theortsch eine "
+              "Nachricht mit 8120 Buchstaben verschlüsseln");
+    EXPECT_EQ(infoZumBild({3, 5, 15}, ","),
+              "Das Bild hat 3 * 5 = 15 Bildpunkte Damit könnte man theortsch eine Nachricht mit "
+              "1,875 Buchstaben verschlüsseln");
+    EXPECT_NE(infoZumBild({3, 5, 15}, ".").find(" 1.875 "), std::string::npos);
+}
+
+} // namespace

@@ -1,0 +1,391 @@
+// Drives the real window offscreen through its object names, as a user would.
+#include "Fensterhilfe.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+using hilfe::aktion;
+using hilfe::control;
+
+namespace {
+
+struct Eintrag {
+    const char* name;
+    const char* text; // "-" for a separator
+    bool aktiv;
+};
+
+const std::vector<std::pair<Eintrag, std::vector<Eintrag>>> kMenue = {
+    {{"M_Text_im_Fenster_verschluesseln", "Verschlüsseln", true},
+     {{"M_text_einfuegen", "Text einfügen", true},
+      {"m_trenner10", "-", true},
+      {"M_den_Schluessel_festlegen", "den Schlüssel festlegen", true},
+      {"M_Trenner5", "-", true},
+      {"M_Positionen_ermitteln", "die Positionen ermitteln", true},
+      {"M_Trenner6", "-", true},
+      {"M_Text_verschluesseln", "den Text verschlüsseln", true}}},
+    {{"M_entschluesseln", "Entschlüsseln", false},
+     {{"M_Bild_entschluesseln", "das Bild entschlüsseln", true}}},
+    {{"M_anzeige", "Anzeige", true},
+     {{"M_letztes_Bit_anzeigen", "letztes Bit anzeigen", true},
+      {"M_Trenner4", "-", true},
+      {"m_trenner1", "-", true},
+      {"M_letztes_Bit_auf_0", "letztes Bit auf 0 setzen", true},
+      {"M_Trenner2", "-", true},
+      {"M_letztes_Bit_auf_1", "letztes Bit auf 1 setzen", true},
+      {"M_Trenner3", "-", true},
+      {"M_letztes_Bit_auf_Zufall_setzen", "letztes Bit auf Zufall setzen", true},
+      {"m_trenner9", "-", true},
+      {"M_Positionen_anzeigen", "Positionen anzeigen", false},
+      {"M_Trenner8", "-", true},
+      {"M_Bits_anzeigen", "Bits anzeigen", false},
+      {"m_trenner12", "-", true},
+      {"M_Originalbild_laden", "Originalbild laden", true}}},
+    {{"M_Info", "Info", true}, {{"M_Info_zum_Bild", "Info zum Bild", true}}},
+    {{"M_Ende", "Ende", true}, {}},
+};
+
+const QString kStandard = QString::fromUtf8(app::kStandardtext);
+
+} // namespace
+
+class TestForm1 : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<app::Form1> form;
+
+    app::Form1& f() { return *form; }
+    QPlainTextEdit* text2() { return control<QPlainTextEdit>(f(), "Text2"); }
+    QPlainTextEdit* text3() { return control<QPlainTextEdit>(f(), "Text3"); }
+    QListWidget* list1() { return control<QListWidget>(f(), "List1"); }
+    std::vector<std::int32_t> bild2() { return hilfe::angezeigt(f(), "Picture2"); }
+    std::vector<std::int32_t> original() { return hilfe::alsFarbwerte(f().originalbild()); }
+    void schluessel(const QString& s) { hilfe::schluesselEingeben(f(), &s); }
+    bool aktiv(const char* name) { return aktion(f(), name)->isEnabled(); }
+    bool haken(const char* name) { return aktion(f(), name)->isChecked(); }
+
+  private slots:
+    void init() {
+        form = std::make_unique<app::Form1>();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+    void cleanup() { form.reset(); }
+
+    void menuTreeAndStartStates() {
+        const QList<QAction*> leiste = f().menuBar()->actions();
+        QCOMPARE(leiste.size(), static_cast<qsizetype>(kMenue.size()));
+        for (std::size_t i = 0; i < kMenue.size(); ++i) {
+            const auto& [kopf, eintraege] = kMenue[i];
+            QAction* a = leiste[static_cast<qsizetype>(i)];
+            QCOMPARE(a->objectName(), QString(kopf.name));
+            QCOMPARE(a->text(), QString::fromUtf8(kopf.text));
+            QCOMPARE(a->isEnabled(), kopf.aktiv);
+            const QList<QAction*> unter = a->menu() ? a->menu()->actions() : QList<QAction*>{};
+            QCOMPARE(unter.size(), static_cast<qsizetype>(eintraege.size()));
+            for (std::size_t j = 0; j < eintraege.size(); ++j) {
+                QAction* e = unter[static_cast<qsizetype>(j)];
+                QCOMPARE(e->objectName(), QString(eintraege[j].name));
+                QCOMPARE(e->isSeparator(), std::string(eintraege[j].text) == "-");
+                if (!e->isSeparator()) {
+                    QCOMPARE(e->text(), QString::fromUtf8(eintraege[j].text));
+                }
+                QCOMPARE(e->isEnabled(), eintraege[j].aktiv);
+                QVERIFY(!e->isChecked());
+                QVERIFY(e->shortcut().isEmpty());
+                QVERIFY(!e->text().contains('&'));
+                QVERIFY(e->isVisible());
+            }
+        }
+        QVERIFY(!f().menuBar()->actions()[2]->menu()->separatorsCollapsible());
+    }
+
+    void startUpLayoutCaptionAndWorkingCopy() {
+        QCOMPARE(f().windowTitle(), QString("Tarnbild - Demo"));
+        QCOMPARE(f().abmessungen().Bildbreite, 290.0f);
+        QCOMPARE(f().abmessungen().Bildhoehe, 224.0f);
+        QCOMPARE(f().abmessungen().Bildpunktzahl, 64960.0f);
+        // Offscreen the screen has 96 dots per inch: 15 twips per pixel.
+        QCOMPARE(control<QWidget>(f(), "Picture1")->geometry(), QRect(4, 0, 290, 224));
+        QCOMPARE(control<QWidget>(f(), "Picture2")->geometry(), QRect(297, 0, 290, 224));
+        QCOMPARE(list1()->geometry(), QRect(590, 0, 73, 224));
+        QCOMPARE(control<QWidget>(f(), "Label1")->geometry(), QRect(4, 227, 290, 13));
+        QCOMPARE(text2()->geometry(), QRect(4, 243, 290, 85));
+        QCOMPARE(text3()->geometry(), QRect(297, 243, 290, 85));
+        QCOMPARE(f().frameGeometry().size(), QSize(683, 388));
+        QCOMPARE(control<QWidget>(f(), "Picture2")->toolTip(), QString("Kopie"));
+        QCOMPARE(control<QWidget>(f(), "Picture1")->toolTip(), QString("Originalbild"));
+        QCOMPARE(text2()->font().family(), QString("Times New Roman"));
+        QCOMPARE(text2()->font().pointSizeF(), 10.8);
+
+        QCOMPARE(hilfe::angezeigt(f(), "Picture1"), original());
+        QCOMPARE(bild2(), original());
+
+        // Resizing moves no control.
+        f().resize(900, 600);
+        QCOMPARE(text3()->geometry(), QRect(297, 243, 290, 85));
+    }
+
+    void lineBreakCountsAsTwoCharacters() {
+        text2()->setPlainText("a\nb");
+        QCOMPARE(f().systemtext(), (text::Codes{'a', 13, 10, 'b'}));
+        text2()->setPlainText(QString::fromUtf8("ü\u00A0€😀"));
+        QCOMPARE(f().systemtext(), (text::Codes{252, 160, 128, '?'}));
+    }
+
+    void textEinfuegenStaysCheckedWhenChosenAgain() {
+        text2()->setPlainText("getippt");
+        QSignalSpy umgeschaltet(aktion(f(), "M_text_einfuegen"), &QAction::toggled);
+        aktion(f(), "M_text_einfuegen")->trigger();
+        QCOMPARE(text2()->toPlainText(), kStandard);
+        QCOMPARE(f().systemtext().size(), 168u);
+        QVERIFY(haken("M_text_einfuegen"));
+        aktion(f(), "M_text_einfuegen")->trigger();
+        QVERIFY(haken("M_text_einfuegen"));
+        for (const auto& signal : umgeschaltet) {
+            QVERIFY2(signal[0].toBool(), "never unchecked, not even for a moment");
+        }
+    }
+
+    void infoShowsTheMessageAndChangesNothing() {
+        aktion(f(), "M_letztes_Bit_auf_1")->trigger();
+        const auto vorher = bild2();
+        QString titel;
+        QMessageBox::Icon symbol = QMessageBox::Critical;
+        int knoepfe = 0;
+        QString text;
+        hilfe::wennModal([&](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            text = box->text();
+            titel = box->windowTitle();
+            symbol = box->icon();
+            knoepfe = static_cast<int>(box->buttons().size());
+            box->accept();
+        });
+        aktion(f(), "M_Info_zum_Bild")->trigger();
+        QCOMPARE(titel, QString("punktgarten"));
+        QCOMPARE(symbol, QMessageBox::NoIcon);
+        QCOMPARE(knoepfe, 1);
+        QCOMPARE(text, QString::fromUtf8("Das Bild hat 290 * 224 = 64960 Bildpunkte Damit könnte "
+                                         "man theortsch eine Nachricht mit 8120 Buchstaben "
+                                         "verschlüsseln"));
+        QCOMPARE(bild2(), vorher); // closing the box is no activation
+        QCoreApplication::sendEvent(&f(), new QEvent(QEvent::WindowActivate));
+        QCOMPARE(bild2(), vorher); // a later activation does not reset the copy
+    }
+
+    void endeAndOriginalbildLaden() {
+        aktion(f(), "M_letztes_Bit_anzeigen")->trigger();
+        QVERIFY(bild2() != original());
+        aktion(f(), "M_Ende")->trigger();
+        QVERIFY(f().isVisible());
+        QVERIFY(bild2() != original()); // Ende does nothing
+        aktion(f(), "M_Originalbild_laden")->trigger();
+        QCOMPARE(bild2(), original());
+        QCOMPARE(f().windowTitle(), QString("Tarnbild - Demo"));
+    }
+
+    void keyEntry() {
+        QInputDialog* gesehen = nullptr;
+        QString titel, frage, vorgabe;
+        QPoint ort(-1, -1);
+        hilfe::wennModal([&](QWidget* w) {
+            gesehen = qobject_cast<QInputDialog*>(w);
+            titel = gesehen->windowTitle();
+            frage = gesehen->labelText();
+            vorgabe = gesehen->textValue();
+            ort = gesehen->pos();
+            gesehen->accept();
+        });
+        aktion(f(), "M_den_Schluessel_festlegen")->trigger();
+        QVERIFY(gesehen);
+        QCOMPARE(titel, QString::fromUtf8("Eingabe des privaten Schlüssels"));
+        QCOMPARE(frage, QString::fromUtf8("Mit der Eingabe einer Zahl wird der Zufallsgenerator "
+                                          "auf einen festen Startpunkt festgelegt. Beim "
+                                          "Dekodieren benötigt man diesen Schlüssel wieder."));
+        QCOMPARE(vorgabe, QString("Waldsee"));
+        QCOMPARE(ort, QPoint(0, 0));
+        QCOMPARE(f().windowTitle(), QString::fromUtf8("Der Schlüssel hat den Wert 709"));
+        QVERIFY(haken("M_den_Schluessel_festlegen"));
+
+        schluessel("A");
+        QCOMPARE(f().windowTitle(), QString::fromUtf8("Der Schlüssel hat den Wert 65"));
+        hilfe::schluesselEingeben(f(), nullptr); // Cancel
+        QCOMPARE(f().windowTitle(), QString::fromUtf8("Der Schlüssel hat den Wert "));
+        QVERIFY(!f().schluesselwert().has_value());
+        QVERIFY(haken("M_den_Schluessel_festlegen"));
+        schluessel(QString(100000, QChar(0xFF)));
+        QCOMPARE(f().windowTitle(), QString::fromUtf8("Der Schlüssel hat den Wert 25500000"));
+    }
+
+    void wholeRoadOfAMessage() {
+        aktion(f(), "M_text_einfuegen")->trigger();
+        schluessel("Waldsee");
+        aktion(f(), "M_Positionen_ermitteln")->trigger();
+        QCOMPARE(list1()->count(), 1344);
+        QVERIFY(aktiv("M_Positionen_anzeigen"));
+        QVERIFY(haken("M_Positionen_ermitteln"));
+        QVERIFY(!aktiv("M_Bits_anzeigen"));
+        QVERIFY(!aktiv("M_entschluesseln"));
+        const auto& t = f().positionstabelle();
+        QCOMPARE(list1()->item(0)->text(),
+                 QString::fromStdString(key::listenzeile(t.PosX[1], t.PosY[1])));
+        QCOMPARE(list1()->item(0)->text(), QString("006   204"));
+
+        aktion(f(), "M_Text_verschluesseln")->trigger();
+        QVERIFY(bild2() != original());
+        QCOMPARE(control<QWidget>(f(), "Picture2")->toolTip(),
+                 QString("In diesem Bild ist eine Nachricht versteckt"));
+        QVERIFY(aktiv("M_Bits_anzeigen"));
+        QVERIFY(aktiv("M_entschluesseln"));
+        QVERIFY(haken("M_Text_verschluesseln"));
+
+        aktion(f(), "M_Bild_entschluesseln")->trigger();
+        QCOMPARE(text3()->toPlainText(), kStandard);
+
+        // Same length, other text: the hidden text still comes back.
+        text2()->setPlainText(QString(168, 'x'));
+        aktion(f(), "M_Bild_entschluesseln")->trigger();
+        QCOMPARE(text3()->toPlainText(), kStandard);
+        text2()->setPlainText("kurz");
+        aktion(f(), "M_Bild_entschluesseln")->trigger();
+        QCOMPARE(text3()->toPlainText(), kStandard.left(4));
+
+        // Determining again with the same key and length gives the same table.
+        text2()->setPlainText(kStandard);
+        aktion(f(), "M_Positionen_ermitteln")->trigger();
+        QCOMPARE(list1()->count(), 2688);
+        QCOMPARE(list1()->item(1344)->text(), list1()->item(0)->text());
+        aktion(f(), "M_Bild_entschluesseln")->trigger();
+        QCOMPARE(text3()->toPlainText(), kStandard);
+
+        aktion(f(), "M_Originalbild_laden")->trigger();
+        QCOMPARE(bild2(), original());
+        QCOMPARE(control<QWidget>(f(), "Picture2")->toolTip(),
+                 QString("In diesem Bild ist eine Nachricht versteckt"));
+        QVERIFY(aktiv("M_entschluesseln"));
+    }
+
+    void lineBreaksAndCodeZeroComeBackVisible() {
+        text2()->setPlainText(QString::fromUtf8("Zeile 1\nZeile 2 für €"));
+        aktion(f(), "M_Positionen_ermitteln")->trigger();
+        aktion(f(), "M_Text_verschluesseln")->trigger();
+        aktion(f(), "M_Bild_entschluesseln")->trigger();
+        QCOMPARE(text3()->toPlainText(), QString::fromUtf8("Zeile 1\nZeile 2 für €"));
+        aktion(f(), "M_letztes_Bit_auf_0")->trigger();
+        aktion(f(), "M_Bild_entschluesseln")->trigger();
+        QCOMPARE(text3()->toPlainText(), QString(22, QChar(0xFFFD)));
+    }
+
+    void overLongTextIsRefusedAndNothingChanges() {
+        aktion(f(), "M_text_einfuegen")->trigger();
+        aktion(f(), "M_Positionen_ermitteln")->trigger();
+        const auto tabelle = f().positionstabelle().PosX;
+        text2()->setPlainText(QString(8121, 'a'));
+        const QString meldung = hilfe::waehleUndBestaetige(f(), "M_Positionen_ermitteln");
+        QVERIFY2(meldung.contains("8120"), qPrintable(meldung));
+        QCOMPARE(list1()->count(), 1344);
+        QCOMPARE(f().positionstabelle().PosX, tabelle);
+
+        text2()->setPlainText(QString(8120, 'a'));
+        aktion(f(), "M_Positionen_ermitteln")->trigger();
+        QCOMPARE(list1()->count(), 1344 + 64960);
+        aktion(f(), "M_Text_verschluesseln")->trigger();
+        aktion(f(), "M_Bild_entschluesseln")->trigger();
+        QCOMPARE(text3()->toPlainText(), QString(8120, 'a'));
+    }
+
+    void grownTextIsRefusedByEveryReader() {
+        text2()->setPlainText("x");
+        QVERIFY(hilfe::waehleUndBestaetige(f(), "M_Text_verschluesseln").contains("Positionen"));
+        QCOMPARE(bild2(), original());
+        QVERIFY(!aktiv("M_entschluesseln"));
+        QCOMPARE(control<QWidget>(f(), "Picture2")->toolTip(), QString("Kopie"));
+        text2()->clear(); // an empty text needs no positions
+        QVERIFY(hilfe::waehleUndBestaetige(f(), "M_Text_verschluesseln").isEmpty());
+        QVERIFY(aktiv("M_entschluesseln"));
+
+        text2()->setPlainText("ab");
+        aktion(f(), "M_Positionen_ermitteln")->trigger();
+        aktion(f(), "M_Text_verschluesseln")->trigger();
+        aktion(f(), "M_Bild_entschluesseln")->trigger();
+        QCOMPARE(text3()->toPlainText(), QString("ab"));
+        const auto versteckt = bild2();
+        text2()->setPlainText("abc");
+        for (const char* name : {"M_Text_verschluesseln", "M_Bild_entschluesseln",
+                                 "M_Positionen_anzeigen", "M_Bits_anzeigen"}) {
+            QVERIFY2(hilfe::waehleUndBestaetige(f(), name).contains("16"), name);
+            QCOMPARE(bild2(), versteckt);
+            QCOMPARE(text3()->toPlainText(), QString("ab"));
+        }
+    }
+
+    void wholeAnzeigeMenuAfterAHiddenText() {
+        text2()->setPlainText("Hallo");
+        aktion(f(), "M_Positionen_ermitteln")->trigger();
+        aktion(f(), "M_Text_verschluesseln")->trigger();
+        const auto versteckt = bild2();
+        const auto& t = f().positionstabelle();
+        auto pixel = [&](const std::vector<std::int32_t>& b, std::size_t k) {
+            return b[static_cast<std::size_t>(t.PosY[k]) * 290 +
+                     static_cast<std::size_t>(t.PosX[k])];
+        };
+
+        aktion(f(), "M_letztes_Bit_anzeigen")->trigger();
+        for (std::int32_t c : bild2()) {
+            QVERIFY(c == picture::kWeiss || c == picture::kSchwarz);
+        }
+        aktion(f(), "M_Bild_entschluesseln")->trigger();
+        QCOMPARE(text3()->toPlainText(), QString("Hallo"));
+
+        aktion(f(), "M_Originalbild_laden")->trigger();
+        aktion(f(), "M_Text_verschluesseln")->trigger();
+        QCOMPARE(bild2(), versteckt);
+        aktion(f(), "M_Bits_anzeigen")->trigger();
+        const auto punkte = bild2();
+        const text::Codes hallo = {'H', 'a', 'l', 'l', 'o'};
+        for (std::size_t k = 1; k <= 40; ++k) {
+            const int bit = (hallo[(k - 1) / 8] >> (7 - (k - 1) % 8)) & 1;
+            QCOMPARE(pixel(punkte, k), bit ? picture::kRot : picture::kGelb);
+        }
+        aktion(f(), "M_Bild_entschluesseln")->trigger();
+        QCOMPARE(text3()->toPlainText(), QString(5, QChar(0xFF)));
+        aktion(f(), "M_Positionen_anzeigen")->trigger();
+        const auto kreise = bild2();
+        for (std::size_t i = 0; i < kreise.size(); ++i) {
+            QVERIFY(kreise[i] == punkte[i] || kreise[i] == picture::kRot);
+        }
+
+        for (const char* name : {"M_letztes_Bit_auf_0", "M_letztes_Bit_auf_1"}) {
+            aktion(f(), name)->trigger();
+            aktion(f(), "M_Bits_anzeigen")->trigger();
+            const picture::Farbwert farbe =
+                std::string(name) == "M_letztes_Bit_auf_0" ? picture::kGelb : picture::kRot;
+            for (std::size_t k = 1; k <= 40; ++k) {
+                QCOMPARE(pixel(bild2(), k), farbe);
+            }
+        }
+        aktion(f(), "M_letztes_Bit_auf_Zufall_setzen")->trigger();
+        const auto zufall = bild2();
+        const auto orig = original();
+        for (std::size_t i = 0; i < zufall.size(); ++i) {
+            QCOMPARE(zufall[i] & 0xFFFF00, orig[i] & 0xFFFF00);
+        }
+        const auto tabelleVorher = t.PosX;
+        aktion(f(), "M_Positionen_ermitteln")->trigger();
+        QCOMPARE(f().positionstabelle().PosX, tabelleVorher); // random draws do not move positions
+        aktion(f(), "M_Originalbild_laden")->trigger();
+        QCOMPARE(bild2(), original());
+    }
+};
+
+QTEST_MAIN(TestForm1)
+#include "test_form1.moc"
