@@ -21,7 +21,7 @@ ErmittlungsErgebnis ermitteln(Zufallsgenerator& generator, Schluesselwert wert, 
     t.PosY.assign(static_cast<std::size_t>(n) + 1, 0);
     // Rejects exactly the candidates that a scan of all earlier entries would
     // reject, so the same draws are consumed and the table is the same.
-    std::vector<bool> belegt(static_cast<std::size_t>(kapazitaet), false);
+    std::vector<std::uint8_t> belegt(static_cast<std::size_t>(kapazitaet), 0);
     for (std::int64_t i = 1; i <= n; ++i) {
         int x = 0;
         int y = 0;
@@ -31,8 +31,8 @@ ErmittlungsErgebnis ermitteln(Zufallsgenerator& generator, Schluesselwert wert, 
             y = ganzzahlig(generator.Zufallszahl(), hoehe);
             pixel = static_cast<std::size_t>(y) * static_cast<std::size_t>(breite) +
                     static_cast<std::size_t>(x);
-        } while (belegt[pixel]);
-        belegt[pixel] = true;
+        } while (belegt[pixel] != 0);
+        belegt[pixel] = 1;
         t.PosX[static_cast<std::size_t>(i)] = x;
         t.PosY[static_cast<std::size_t>(i)] = y;
     }

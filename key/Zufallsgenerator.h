@@ -1,9 +1,11 @@
 #pragma once
 // The one pseudo-random source of the system. Its sequence after
 // Startpunkt_festlegen(v) depends on v alone, on every compiler and platform:
-// std::mt19937_64 is fixed by the standard, and the step to [0, 1) is ours.
+// the engine is MT19937-64 as the standard fixes it for std::mt19937_64, and
+// the step to [0, 1) is ours.
+#include "key/Mersenne64.h"
+
 #include <cstdint>
-#include <random>
 
 namespace key {
 
@@ -14,9 +16,12 @@ class Zufallsgenerator {
     }
     // The next value u of the sequence, 0 <= u < 1, a multiple of 2^-53.
     double Zufallszahl() { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
+    // floor(2 * Zufallszahl()), 0 or 1, from the same single draw: the top bit
+    // of the raw number, without the way through a double.
+    int Zufallsbit() { return static_cast<int>(engine_() >> 63); }
 
   private:
-    std::mt19937_64 engine_;
+    Mersenne64 engine_;
 };
 
 // floor(u * anzahl), kept inside 0 .. anzahl - 1 even where rounding of the

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include <set>
 #include <string>
 #include <utility>
@@ -36,12 +38,22 @@ TEST(Schluessel, LongKeyDoesNotOverflow) {
     EXPECT_EQ(schluesselwert(riesig), 5'100'000'000LL);
 }
 
-// The engine must be the standard's mt19937_64, whose 10000th output the
-// standard fixes, or the positions would differ between builds.
+// Our engine must be the standard's mt19937_64 number for number, or the
+// positions would differ from every other build: the 10000th output that the
+// standard fixes, and long runs after several seeds, across refills.
 TEST(Zufallsgenerator, EngineIsTheStandardOne) {
-    std::mt19937_64 engine;
-    engine.discard(9999);
-    EXPECT_EQ(engine(), 9981545732273789042ULL);
+    Mersenne64 eigene;
+    for (int i = 0; i < 9999; ++i) {
+        eigene();
+    }
+    EXPECT_EQ(eigene(), 9981545732273789042ULL);
+    for (std::uint64_t seed : {0ULL, 1ULL, 709ULL, 5489ULL, ~0ULL, 0x8000000000000000ULL}) {
+        Mersenne64 a(seed);
+        std::mt19937_64 b(seed);
+        for (int i = 0; i < 100000; ++i) {
+            ASSERT_EQ(a(), b()) << "seed " << seed << " number " << i;
+        }
+    }
 }
 
 TEST(Zufallsgenerator, FirstValuesForFixedSeedsNeverDrift) {
@@ -186,4 +198,23 @@ TEST(Positionstabelle, ListLinesHaveAtLeastThreeDigits) {
     EXPECT_EQ(listenzeile(1234, 99), "1234   099");
 }
 
+} // namespace
+
+namespace {
+// The shortcut for the random bit must give exactly floor(2u) of the draw it
+// replaces, or the noise picture would differ from the rule.
+TEST(Zufallsgenerator, RandomBitIsTheIntegerPartOfTwiceTheDraw) {
+    key::Zufallsgenerator a;
+    key::Zufallsgenerator b;
+    a.Startpunkt_festlegen(709);
+    b.Startpunkt_festlegen(709);
+    int einsen = 0;
+    for (int i = 0; i < 100000; ++i) {
+        const int bit = a.Zufallsbit();
+        ASSERT_EQ(bit, static_cast<int>(2 * b.Zufallszahl())) << i;
+        einsen += bit;
+    }
+    EXPECT_GT(einsen, 49000);
+    EXPECT_LT(einsen, 51000);
+}
 } // namespace
