@@ -80,6 +80,11 @@ void platzieren(QWidget* w, const Rechteck& r, float tx, float ty) {
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent), original_(eingebautesOriginalbild()) {
     setObjectName("Form1");
+    // The window's default font, used by the labels and the list: small enough
+    // that a list line fits the list's fixed width of 1092 twips.
+    QFont standard = font();
+    standard.setPointSize(8);
+    setFont(standard);
     createControls();
     createActions();
     ladeSchritt();
@@ -101,6 +106,7 @@ void Form1::createControls() {
     List1->setObjectName("List1");
     List1->setSortingEnabled(false);
     List1->setUniformItemSizes(true); // keeps tens of thousands of lines fast
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QPalette farben = List1->palette();
     farben.setColor(QPalette::Base, QApplication::palette("QMenu").color(QPalette::Window));
     List1->setPalette(farben);
@@ -212,6 +218,8 @@ void Form1::schluesselFestlegen() {
     dialog.setWindowTitle(kSchluesselTitel);
     dialog.setLabelText(kSchluesselFrage);
     dialog.setTextValue(kSchluesselVorgabe);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
     if (auto* frage = dialog.findChild<QLabel*>()) {
         frage->setWordWrap(true);
     }
