@@ -166,8 +166,11 @@ void Form1::showEvent(QShowEvent* ereignis) {
 }
 
 bool Form1::event(QEvent* ereignis) {
-    if (ereignis->type() == QEvent::WindowActivate && !aktiviert_) {
+    if (ereignis->type() == QEvent::WindowActivate && !gerahmt_) {
+        // By the first activation a window manager has framed the window.
+        gerahmt_ = true;
         aktivierungsSchritt();
+        fensterGroesseSetzen();
     }
     return QMainWindow::event(ereignis);
 }

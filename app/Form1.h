@@ -80,6 +80,7 @@ class Form1 : public QMainWindow {
     key::Positionstabelle tabelle_;
     key::Zufallsgenerator zufallsgenerator_;
     bool aktiviert_ = false;
+    bool gerahmt_ = false;
     int aussenBreite_ = 0;
     int aussenHoehe_ = 0;
 
