@@ -30,6 +30,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication programm(argc, argv);
     QApplication::setApplicationName("punktgarten");
+    QApplication::setDesktopFileName("punktgarten");
     app::Form1 fenster;
     fenster.show();
     return QApplication::exec();

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QIcon>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +30,12 @@
 #include <QWindow>
 
 #include <limits>
+
+// The icon lives in this static library; its resources must be registered by
+// hand, and from outside any namespace.
+static void ressourcenAnmelden() {
+    Q_INIT_RESOURCE(punktgarten);
+}
 
 namespace app {
 namespace {
@@ -69,6 +76,7 @@ QLabel* beschriftung(QWidget* eltern, const char* name, const QString& text) {
     auto* label = new QLabel(text, eltern);
     label->setObjectName(name);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setAccessibleName(text);
     return label;
 }
 
@@ -80,6 +88,8 @@ void platzieren(QWidget* w, const Rechteck& r, float tx, float ty) {
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent), original_(eingebautesOriginalbild()) {
     setObjectName("Form1");
+    ressourcenAnmelden();
+    setWindowIcon(QIcon(QStringLiteral(":/punktgarten/punktgarten.png")));
     // The window's default font, used by the labels and the list: small enough
     // that a list line fits the list's fixed width of 1092 twips.
     QFont standard = font();
@@ -98,15 +108,18 @@ void Form1::createControls() {
     Picture1 = new Bildanzeige(original_, flaeche);
     Picture1->setObjectName("Picture1");
     Picture1->setToolTip(QStringLiteral("Originalbild"));
+    Picture1->setAccessibleName(QStringLiteral("Originalbild"));
     Picture2 = new Bildanzeige(kopie_, flaeche);
     Picture2->setObjectName("Picture2");
     Picture2->setToolTip(QStringLiteral("Kopie"));
+    Picture2->setAccessibleName(QStringLiteral("Kopie des Bildes, in der der Text versteckt wird"));
 
     List1 = new QListWidget(flaeche);
     List1->setObjectName("List1");
     List1->setSortingEnabled(false);
     List1->setUniformItemSizes(true); // keeps tens of thousands of lines fast
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    List1->setAccessibleName(QStringLiteral("Liste der Positionen, Spalte und Zeile"));
     QPalette farben = List1->palette();
     farben.setColor(QPalette::Base, QApplication::palette("QMenu").color(QPalette::Window));
     List1->setPalette(farben);
@@ -114,7 +127,9 @@ void Form1::createControls() {
     Label1 = beschriftung(flaeche, "Label1", QStringLiteral("zu verschlüsselnder Text"));
     Label2 = beschriftung(flaeche, "Label2", QStringLiteral("entschlüsselter Text"));
     Text2 = textfeld(flaeche, "Text2");
+    Text2->setAccessibleName(Label1->text());
     Text3 = textfeld(flaeche, "Text3");
+    Text3->setAccessibleName(Label2->text());
 
     // Tab order of the definition: Picture1, Picture2, List1, Label1, Text2, Text3, Label2;
     // the pictures and labels take no focus.

@@ -4,7 +4,7 @@
 set -euo pipefail
 pakete=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
         libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick fonts-liberation
-        clang libclang-rt-14-dev)
+        clang libclang-rt-14-dev dpkg-dev desktop-file-utils time)
 fehlend=()
 for p in "${pakete[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

@@ -125,6 +125,12 @@ class TestForm1 : public QObject {
         QCOMPARE(control<QWidget>(f(), "Picture1")->toolTip(), QString("Originalbild"));
         QCOMPARE(text2()->font().family(), QString("Times New Roman"));
         QCOMPARE(text2()->font().pointSizeF(), 10.8);
+        for (const char* name :
+             {"Picture1", "Picture2", "List1", "Label1", "Label2", "Text2", "Text3"}) {
+            QVERIFY2(!control<QWidget>(f(), name)->accessibleName().isEmpty(), name);
+        }
+        const QImage symbol = f().windowIcon().pixmap(32, 32).toImage();
+        QCOMPARE(symbol.size(), QSize(32, 32));
 
         QCOMPARE(hilfe::angezeigt(f(), "Picture1"), original());
         QCOMPARE(bild2(), original());
