@@ -184,7 +184,8 @@ class TestForm1 : public QObject {
                                          "man theortsch eine Nachricht mit 8120 Buchstaben "
                                          "verschlüsseln"));
         QCOMPARE(bild2(), vorher); // closing the box is no activation
-        QCoreApplication::sendEvent(&f(), new QEvent(QEvent::WindowActivate));
+        QEvent aktivierung(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(&f(), &aktivierung);
         QCOMPARE(bild2(), vorher); // a later activation does not reset the copy
     }
 
