@@ -119,6 +119,9 @@ void Form1::createControls() {
     List1->setSortingEnabled(false);
     List1->setUniformItemSizes(true); // keeps tens of thousands of lines fast
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The style's text area is a few pixels narrower than a line, which still
+    // fits the viewport: show it whole rather than cut it with an ellipsis.
+    List1->setTextElideMode(Qt::ElideNone);
     List1->setAccessibleName(QStringLiteral("Liste der Positionen, Spalte und Zeile"));
     QPalette farben = List1->palette();
     farben.setColor(QPalette::Base, QApplication::palette("QMenu").color(QPalette::Window));
