@@ -16,9 +16,6 @@ class Zufallsgenerator {
     }
     // The next value u of the sequence, 0 <= u < 1, a multiple of 2^-53.
     double Zufallszahl() { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
-    // floor(2 * Zufallszahl()), 0 or 1, from the same single draw: the top bit
-    // of the raw number, without the way through a double.
-    int Zufallsbit() { return static_cast<int>(engine_() >> 63); }
 
   private:
     Mersenne64 engine_;
