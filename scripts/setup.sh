@@ -4,7 +4,10 @@
 set -euo pipefail
 pakete=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
         libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick fonts-liberation
-        clang libclang-rt-14-dev dpkg-dev desktop-file-utils time)
+        clang libclang-rt-14-dev dpkg-dev desktop-file-utils time
+        openbox x11-xserver-utils x11-utils
+        qemu-user g++-s390x-linux-gnu g++-i686-linux-gnu libc++-dev libc++abi-dev
+        debhelper lintian appstream fakeroot)
 fehlend=()
 for p in "${pakete[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
