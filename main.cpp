@@ -28,6 +28,10 @@ int main(int argc, char* argv[]) {
                      argc > 0 ? argv[0] : "punktgarten");
         return 1;
     }
+    // A picture that teaches single pixels is shown at a whole device pixel
+    // ratio: 125 % and 150 % stay at 1 with the screen's own DPI, 200 % is 2.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::RoundPreferFloor);
     QApplication programm(argc, argv);
     QApplication::setApplicationName("punktgarten");
     QApplication::setDesktopFileName("punktgarten");

@@ -1,0 +1,104 @@
+#!/bin/bash
+# The real program at one screen density, in a real X server with a window
+# manager (openbox). Checks:
+#  - the outer size of the framed window follows the layout in twips;
+#  - every device pixel of Picture1 and Picture2 equals the Originalbild,
+#    enlarged in whole K x K blocks;
+#  - the frame lines of List1, Text2 and Text3 are drawn on all four sides.
+# usage: dichte.sh PROGRAM STREAM DPI K TWIPS_JE_PIXEL [QT_SCALE_FACTOR [SCREENSHOT]]
+#   run inside xvfb-run with "-dpi DPI -noreset"; K is the device pixel ratio
+#   the program must choose, TWIPS_JE_PIXEL the logical screen's twips per pixel.
+set -euo pipefail
+programm=$1 strom=$2 dpi=$3 k=$4 tpp=$5 faktor=${6:-1} bildschirmfoto=${7:-}
+name="dichte $dpi dpi, Faktor $faktor"
+arbeit=$(mktemp -d)
+pid="" wm=""
+trap 'kill $pid $wm 2>/dev/null || true; rm -rf "$arbeit"' EXIT
+fehler() { echo "$name: $*" >&2; exit 1; }
+
+echo "Xft.dpi: $dpi" | xrdb -merge
+openbox --sm-disable >/dev/null 2>&1 &
+wm=$!
+for _ in $(seq 100); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.1
+done
+
+QT_SCALE_FACTOR=$faktor "$programm" &
+pid=$!
+wid=""
+for _ in $(seq 100); do
+  wid=$(xdotool search --onlyvisible --name "^Tarnbild - Demo$" 2>/dev/null | head -1 || true)
+  [ -n "$wid" ] && break
+  sleep 0.1
+done
+[ -n "$wid" ] || fehler "Fenster \"Tarnbild - Demo\" erscheint nicht"
+sleep 1
+
+tail -c +9 "$strom" > "$arbeit/original.bmp"
+read -r bw bh < <(identify -format '%w %h\n' "$arbeit/original.bmp")
+convert "$arbeit/original.bmp" -sample "$((bw * k))x$((bh * k))!" "$arbeit/gross.png"
+
+# The layout in logical pixels: each place in twips, rounded to whole pixels.
+# shellcheck disable=SC2046
+read -r p1x p2x lx lw pw ph ty th aw ah < <(awk -v t="$tpp" -v bw="$bw" -v bh="$bh" 'BEGIN {
+  w = bw * t; h = bh * t; p2 = 60 + w + 3 * t; l = p2 + w + 3 * t
+  tt = h + 3 * t + 192 + 3 * t
+  n = split("60 " p2 " " l " 1092 " w " " h " " tt " 1272 " (l + 1092 + 20 * t) " " (tt + 1272 + 60 * t), v, " ")
+  for (i = 1; i <= n; i++) printf "%d ", int(v[i] / t + 0.5); print "" }')
+
+# The frame that the window manager put around the window has the outer size.
+rahmen=$(xwininfo -tree -id "$wid" | awk '/Parent window id/ { print $4 }')
+read -r rw rh < <(xwininfo -id "$rahmen" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w, h }')
+soll_w=$((aw * k)) soll_h=$((ah * k))
+(( rw >= soll_w - 1 && rw <= soll_w + 1 && rh >= soll_h - 1 && rh <= soll_h + 1 )) \
+  || fehler "Fenster ist ${rw}x${rh}, erwartet ${soll_w}x${soll_h}"
+
+read -r cx cy < <(xwininfo -id "$wid" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 } END { print x, y }')
+import -window root "$arbeit/bild.png"
+ausschnitt() { convert "$arbeit/bild.png" -crop "$1" +repage "$2"; }
+unterschied() { compare -metric AE "$1" "$2" null: 2>&1 || true; }
+
+# The client area begins below the menu bar, whose height follows the font:
+# find the row where the first line of Picture1 shows the Originalbild.
+convert "$arbeit/gross.png" -crop "$((bw * k))x1+0+0" +repage "$arbeit/zeile.png"
+oben=""
+for y in $(seq 0 $((80 * k))); do
+  ausschnitt "$((bw * k))x1+$((cx + p1x * k))+$((cy + y))" "$arbeit/z.png"
+  if [ "$(unterschied "$arbeit/z.png" "$arbeit/zeile.png")" = 0 ]; then oben=$y; break; fi
+done
+[ -n "$oben" ] || fehler "Picture1 zeigt nicht das Originalbild in ganzen ${k}x${k}-Blöcken"
+for bild in "Picture1 $p1x" "Picture2 $p2x"; do
+  read -r was x <<<"$bild"
+  ausschnitt "$((bw * k))x$((bh * k))+$((cx + x * k))+$((cy + oben))" "$arbeit/p.png"
+  abw=$(unterschied "$arbeit/p.png" "$arbeit/gross.png")
+  [ "$abw" = 0 ] || fehler "$was weicht in $abw Gerätepixeln vom Originalbild in ${k}x${k}-Blöcken ab"
+done
+
+# A frame line is drawn where no pixel of the control's outermost row or
+# column shows the window's background.
+hintergrund=$(convert "$arbeit/bild.png" -crop "1x1+$((cx + (lx + lw + 10) * k))+$((cy + oben + 10 * k))" \
+  -format '%[hex:u.p{0,0}]' info:)
+kante() { # kante NAME SEITE BREITExHOEHE+X+Y
+  local n
+  n=$(convert "$arbeit/bild.png" -crop "$3" +repage txt:- | grep -c "#$hintergrund" || true)
+  [ "$n" = 0 ] || fehler "$1: Rahmenlinie $2 fehlt ($n Pixel in der Hintergrundfarbe)"
+}
+rahmenlinien() { # rahmenlinien NAME X Y BREITE HOEHE (logical pixels, client area)
+  local x=$((cx + $2 * k)) y=$((cy + oben + $3 * k)) w=$(($4 * k)) h=$(($5 * k))
+  kante "$1" oben "$((w - 4 * k))x1+$((x + 2 * k))+$y"
+  kante "$1" unten "$((w - 4 * k))x1+$((x + 2 * k))+$((y + h - 1))"
+  kante "$1" links "1x$((h - 4 * k))+$x+$((y + 2 * k))"
+  kante "$1" rechts "1x$((h - 4 * k))+$((x + w - 1))+$((y + 2 * k))"
+}
+rahmenlinien List1 "$lx" 0 "$lw" "$ph"
+rahmenlinien Text2 "$p1x" "$ty" "$pw" "$th"
+rahmenlinien Text3 "$p2x" "$ty" "$pw" "$th"
+
+echo "$name: Fenster ${rw}x${rh} (erwartet ${soll_w}x${soll_h}), Bilder $((bw * k))x$((bh * k)) Gerätepixel" \
+     "in ${k}x${k}-Blöcken, Rahmenlinien vollständig"
+if [ -n "$bildschirmfoto" ]; then
+  rx=$(xwininfo -id "$rahmen" | awk '/Absolute upper-left X/ { print $4 }')
+  ry=$(xwininfo -id "$rahmen" | awk '/Absolute upper-left Y/ { print $4 }')
+  ausschnitt "${rw}x${rh}+$rx+$ry" "$bildschirmfoto"
+fi
