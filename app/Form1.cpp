@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -135,9 +136,28 @@ void Form1::createControls() {
     Text3->setAccessibleName(Label2->text());
 
     // Tab order of the definition: Picture1, Picture2, List1, Label1, Text2, Text3, Label2;
-    // the pictures and labels take no focus.
+    // the pictures and labels take no focus, which leaves List1, Text2, Text3 in a ring.
     setTabOrder(List1, Text2);
     setTabOrder(Text2, Text3);
+    Text2->installEventFilter(this);
+    Text3->installEventFilter(this);
+    // The first thing a user does is type the text to hide.
+    Text2->setFocus();
+}
+
+bool Form1::eventFilter(QObject* ziel, QEvent* ereignis) {
+    // In the text boxes every Tab moves the focus (Shift backwards) and none
+    // is typed, so that no tab key press becomes a character of the hidden
+    // text; a pasted tab still counts like any other character.
+    if ((ziel == Text2 || ziel == Text3) && ereignis->type() == QEvent::KeyPress) {
+        const auto* taste = static_cast<QKeyEvent*>(ereignis);
+        if (taste->key() == Qt::Key_Tab || taste->key() == Qt::Key_Backtab) {
+            focusNextPrevChild(taste->key() == Qt::Key_Tab &&
+                               !(taste->modifiers() & Qt::ShiftModifier));
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(ziel, ereignis);
 }
 
 void Form1::ladeSchritt() {
@@ -216,11 +236,29 @@ void Form1::abweisen(const QString& meldung) {
     box.exec();
 }
 
-void Form1::fehlendePositionen(std::int64_t gebraucht) {
+bool Form1::zuLang(std::int64_t zeichen) {
+    const std::int64_t hoechstens =
+        static_cast<std::int64_t>(abmessungen_.Bildbreite) *
+        static_cast<std::int64_t>(abmessungen_.Bildhoehe) / hiding::kBitsJeZeichen;
+    if (zeichen <= hoechstens) {
+        return false;
+    }
+    abweisen(QStringLiteral("Der Text ist zu lang: Das Bild kann höchstens %1 Buchstaben "
+                            "aufnehmen, der Text hat %2 Zeichen.")
+                 .arg(hoechstens)
+                 .arg(zeichen));
+    return true;
+}
+
+void Form1::fehlendePositionen(std::int64_t zeichen) {
+    // No advice to determine positions that can never be determined.
+    if (zuLang(zeichen)) {
+        return;
+    }
     abweisen(QStringLiteral("Für diesen Text fehlen Positionen: Er braucht %1 Positionen "
                             "(8 je Zeichen), ermittelt sind %2. Bitte zuerst „die Positionen "
                             "ermitteln“ wählen.")
-                 .arg(gebraucht)
+                 .arg(hiding::bitanzahl(zeichen))
                  .arg(tabelle_.eintraege()));
 }
 
@@ -241,8 +279,15 @@ void Form1::schluesselFestlegen() {
     dialog.setTextValue(kSchluesselVorgabe);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
+    // The prompt wraps over several lines in a box wide enough for the window
+    // manager to show the whole title beside its buttons.
+    QFont titelschrift = QApplication::font();
+    titelschrift.setBold(true);
+    const QFontMetrics titelmass(titelschrift);
+    const int breite = titelmass.horizontalAdvance(kSchluesselTitel) * 3 / 2 + 8 * titelmass.height();
     if (auto* frage = dialog.findChild<QLabel*>()) {
         frage->setWordWrap(true);
+        frage->setMinimumWidth(breite);
     }
     if (auto* feld = dialog.findChild<QLineEdit*>()) {
         feld->setMaxLength(std::numeric_limits<int>::max()); // a key has no length limit
@@ -258,17 +303,14 @@ void Form1::schluesselFestlegen() {
 
 void Form1::positionenErmitteln() {
     const auto zeichen = static_cast<std::int64_t>(systemtext().size());
-    const int breite = static_cast<int>(abmessungen_.Bildbreite);
-    const int hoehe = static_cast<int>(abmessungen_.Bildhoehe);
-    key::ErmittlungsErgebnis ergebnis = key::ermitteln(zufallsgenerator_, schluesselwert_,
-                                                       hiding::bitanzahl(zeichen), breite, hoehe);
+    if (zuLang(zeichen)) {
+        return;
+    }
+    key::ErmittlungsErgebnis ergebnis = key::ermitteln(
+        zufallsgenerator_, schluesselwert_, hiding::bitanzahl(zeichen),
+        static_cast<int>(abmessungen_.Bildbreite), static_cast<int>(abmessungen_.Bildhoehe));
     if (ergebnis.status != key::Ermittlung::Ok) {
-        const std::int64_t hoechstens =
-            static_cast<std::int64_t>(breite) * hoehe / hiding::kBitsJeZeichen;
-        abweisen(QStringLiteral("Der Text ist zu lang: Das Bild kann höchstens %1 Buchstaben "
-                                "aufnehmen, der Text hat %2 Zeichen.")
-                     .arg(hoechstens)
-                     .arg(zeichen));
+        fehlendePositionen(zeichen); // not reached: the length was checked above
         return;
     }
     if (ergebnis.tabelle.eintraege() > 0) { // an empty text keeps the old table
@@ -288,7 +330,7 @@ void Form1::positionenErmitteln() {
 void Form1::textVerschluesseln() {
     const text::Codes codes = systemtext();
     if (hiding::einbetten(kopie_, codes, tabelle_) != hiding::Status::Ok) {
-        fehlendePositionen(hiding::bitanzahl(static_cast<std::int64_t>(codes.size())));
+        fehlendePositionen(static_cast<std::int64_t>(codes.size()));
         return;
     }
     arbeitsbildGeaendert();
@@ -302,7 +344,7 @@ void Form1::bildEntschluesseln() {
     const auto zeichen = static_cast<std::int64_t>(systemtext().size());
     const hiding::AuslesenErgebnis ergebnis = hiding::auslesen(kopie_, tabelle_, zeichen);
     if (ergebnis.status != hiding::Status::Ok) {
-        fehlendePositionen(hiding::bitanzahl(zeichen));
+        fehlendePositionen(zeichen);
         return;
     }
     Text3->setPlainText(QString::fromStdU32String(text::anzeige(ergebnis.codes)));
@@ -319,9 +361,10 @@ void Form1::letztesBitSetzen(bitplane::Regel regel) {
 }
 
 void Form1::markieren(bitplane::Markierung art) {
-    const std::int64_t n = hiding::bitanzahl(static_cast<std::int64_t>(systemtext().size()));
-    if (bitplane::markieren(kopie_, tabelle_, n, art) != hiding::Status::Ok) {
-        fehlendePositionen(n);
+    const auto zeichen = static_cast<std::int64_t>(systemtext().size());
+    if (bitplane::markieren(kopie_, tabelle_, hiding::bitanzahl(zeichen), art) !=
+        hiding::Status::Ok) {
+        fehlendePositionen(zeichen);
         return;
     }
     arbeitsbildGeaendert();

@@ -47,6 +47,7 @@ class Form1 : public QMainWindow {
 
   protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* ziel, QEvent* ereignis) override;
     void showEvent(QShowEvent* event) override;
 
   private:
@@ -70,7 +71,8 @@ class Form1 : public QMainWindow {
 
     void arbeitsbildGeaendert();
     void abweisen(const QString& meldung);
-    void fehlendePositionen(std::int64_t gebraucht);
+    bool zuLang(std::int64_t zeichen);
+    void fehlendePositionen(std::int64_t zeichen);
     static void haken(QAction* eintrag);
 
     picture::Bildflaeche original_;

@@ -7,12 +7,30 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyleOptionMenuItem>
 
 namespace app {
 namespace {
 
+// A progress item stays checked through an exclusive group of its own, so that
+// choosing it again never unchecks it; it still shows a check mark, not the
+// radio bullet the style draws for a group.
+class Menue : public QMenu {
+  public:
+    using QMenu::QMenu;
+
+  protected:
+    void initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const override {
+        QMenu::initStyleOption(option, action);
+        if (action->isCheckable()) {
+            option->checkType = QStyleOptionMenuItem::NonExclusive;
+        }
+    }
+};
+
 QMenu* menue(QMenuBar* leiste, const char* name, const QString& titel) {
-    QMenu* m = leiste->addMenu(titel);
+    QMenu* m = new Menue(titel, leiste);
+    leiste->addMenu(m);
     m->menuAction()->setObjectName(name);
     m->setSeparatorsCollapsible(false); // two separators in a row stay two lines
     return m;

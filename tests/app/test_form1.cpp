@@ -1,6 +1,7 @@
 // Drives the real window offscreen through its object names, as a user would.
 #include "Fensterhilfe.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
+#include <QStyleOptionMenuItem>
 #include <QTest>
 
 using hilfe::aktion;
@@ -54,6 +56,19 @@ const std::vector<std::pair<Eintrag, std::vector<Eintrag>>> kMenue = {
 };
 
 const QString kStandard = QString::fromUtf8(app::kStandardtext);
+
+// Builds a menu item's style option the way its menu does when it paints.
+struct MenueZugang : QMenu {
+    static QStyleOptionMenuItem option(QMenu* menue, QAction* eintrag) {
+        QStyleOptionMenuItem o;
+        static_cast<const MenueZugang*>(menue)->initStyleOption(&o, eintrag);
+        return o;
+    }
+};
+
+QString fokus() {
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+}
 
 } // namespace
 
@@ -158,6 +173,94 @@ class TestForm1 : public QObject {
         QVERIFY(haken("M_text_einfuegen"));
         for (const auto& signal : umgeschaltet) {
             QVERIFY2(signal[0].toBool(), "never unchecked, not even for a moment");
+        }
+    }
+
+    void progressItemsShowACheckMarkThatStays() {
+        for (const char* name : {"M_text_einfuegen", "M_den_Schluessel_festlegen",
+                                 "M_Positionen_ermitteln", "M_Text_verschluesseln"}) {
+            QAction* eintrag = aktion(f(), name);
+            QSignalSpy umgeschaltet(eintrag, &QAction::toggled);
+            for (int mal = 0; mal < 3; ++mal) {
+                if (std::string(name) == "M_den_Schluessel_festlegen") {
+                    schluessel("k");
+                } else {
+                    eintrag->trigger();
+                }
+                QVERIFY2(haken(name), name);
+                const QStyleOptionMenuItem o =
+                    MenueZugang::option(qobject_cast<QMenu*>(eintrag->parent()), eintrag);
+                QVERIFY2(o.checkType == QStyleOptionMenuItem::NonExclusive, name); // no radio bullet
+                QVERIFY2(o.checked, name);
+            }
+            for (const auto& signal : umgeschaltet) {
+                QVERIFY2(signal[0].toBool(), name); // never unchecked, not even for a moment
+            }
+            // Screen readers hear a checked menu item, not a selected radio button.
+            auto* menue = QAccessible::queryAccessibleInterface(eintrag->parent());
+            QVERIFY(menue);
+            QAccessibleInterface* punkt = nullptr;
+            for (int i = 0; i < menue->childCount(); ++i) {
+                if (menue->child(i)->text(QAccessible::Name) == eintrag->text()) {
+                    punkt = menue->child(i);
+                }
+            }
+            QVERIFY2(punkt, name);
+            QCOMPARE(punkt->role(), QAccessible::MenuItem);
+            QVERIFY2(punkt->state().checkable && punkt->state().checked, name);
+        }
+    }
+
+    void keyboardFocusStartsInText2AndTabsRoundTheControls() {
+        QTRY_COMPARE(fokus(), QString("Text2"));
+        const QStringList ring = {"Text2", "Text3", "List1", "Text2", "Text3"};
+        for (qsizetype i = 1; i < ring.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(fokus(), ring[i]);
+        }
+        for (qsizetype i = ring.size() - 2; i >= 0; --i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+            QCOMPARE(fokus(), ring[i]);
+        }
+        // No tab key press becomes a character of the text to hide.
+        for (Qt::KeyboardModifiers taste : {Qt::NoModifier, Qt::ControlModifier}) {
+            text2()->setFocus();
+            QTest::keyClicks(text2(), "ab");
+            QTest::keyClick(text2(), Qt::Key_Tab, taste);
+            QCOMPARE(text2()->toPlainText().count('\t'), 0);
+            QVERIFY(fokus() != "Text2");
+        }
+        text2()->insertPlainText("\t"); // a pasted tab is a character like any other
+        QCOMPARE(f().systemtext().size(), 5u);
+
+        // Every control tells a screen reader its German name and what it is.
+        const std::vector<std::pair<const char*, QAccessible::Role>> rollen = {
+            {"Text2", QAccessible::EditableText}, {"Text3", QAccessible::EditableText},
+            {"Label1", QAccessible::StaticText},  {"Label2", QAccessible::StaticText},
+            {"List1", QAccessible::List}};
+        for (const auto& [name, rolle] : rollen) {
+            QWidget* w = control<QWidget>(f(), name);
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            QVERIFY2(a, name);
+            QCOMPARE(a->text(QAccessible::Name), w->accessibleName());
+            QVERIFY2(!w->accessibleName().isEmpty(), name);
+            QCOMPARE(a->role(), rolle);
+        }
+    }
+
+    void overLongTextGetsTheCapacityMessageFromEveryCommand() {
+        text2()->setPlainText("ab");
+        aktion(f(), "M_Positionen_ermitteln")->trigger();
+        aktion(f(), "M_Text_verschluesseln")->trigger();
+        const auto vorher = bild2();
+        text2()->setPlainText(QString(8121, 'a'));
+        for (const char* name : {"M_Positionen_ermitteln", "M_Text_verschluesseln",
+                                 "M_Bild_entschluesseln", "M_Positionen_anzeigen",
+                                 "M_Bits_anzeigen"}) {
+            const QString meldung = hilfe::waehleUndBestaetige(f(), name);
+            QVERIFY2(meldung.contains("zu lang") && meldung.contains("8120"), name);
+            QVERIFY2(!meldung.contains("ermitteln"), name);
+            QCOMPARE(bild2(), vorher);
         }
     }
 
