@@ -1,0 +1,334 @@
+#include "app/Positionsliste.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyleOptionViewItem>
+
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
+
+namespace app {
+
+Positionsmodell::Positionsmodell(QObject* parent) : QAbstractListModel(parent) {}
+
+void Positionsmodell::anhaengen(const key::Positionstabelle& tabelle) {
+    const std::int64_t frei = std::numeric_limits<int>::max() - static_cast<std::int64_t>(zeilen_);
+    const int n = static_cast<int>(std::min(tabelle.eintraege(), frei));
+    if (n <= 0) {
+        return;
+    }
+    beginInsertRows(QModelIndex(), zeilen_, zeilen_ + n - 1);
+    const std::int32_t* xs = tabelle.PosX.data() + 1;
+    const std::int32_t* ys = tabelle.PosY.data() + 1;
+    for (int k = 0; k < n;) {
+        const auto ziel = static_cast<std::size_t>(zeilen_);
+        const std::size_t versatz = ziel & (kBlock - 1);
+        if (versatz == 0) {
+            // Not value-initialised: only the pages that are written become resident.
+            bloecke_.push_back(std::make_unique_for_overwrite<Eintrag[]>(kBlock));
+        }
+        const int stueck = static_cast<int>(std::min<std::size_t>(kBlock - versatz,
+                                                                  static_cast<std::size_t>(n - k)));
+        Eintrag* block = bloecke_.back().get() + versatz;
+        for (int j = 0; j < stueck; ++j) {
+            block[j] = {xs[k + j], ys[k + j]};
+        }
+        k += stueck;
+        zeilen_ += stueck;
+    }
+    endInsertRows();
+}
+
+QString Positionsmodell::zeile(int i) const {
+    const auto k = static_cast<std::size_t>(i);
+    const Eintrag& e = bloecke_[k >> kBlockBits][k & (kBlock - 1)];
+    return QString::fromStdString(key::listenzeile(e.x, e.y));
+}
+
+int Positionsmodell::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : zeilen_;
+}
+
+QVariant Positionsmodell::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= zeilen_ ||
+        (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)) {
+        return {};
+    }
+    return zeile(index.row());
+}
+
+Positionsliste::Positionsliste(QWidget* parent)
+    : QListView(parent), modell_(new Positionsmodell(this)) {
+    setModel(modell_);
+    setSelectionMode(SingleSelection);
+    setVerticalScrollMode(ScrollPerItem);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The style's text area is a few pixels narrower than a line, which still
+    // fits the viewport: show it whole rather than cut it with an ellipsis.
+    setTextElideMode(Qt::ElideNone);
+    QPalette farben = palette();
+    farben.setColor(QPalette::Base, QApplication::palette("QMenu").color(QPalette::Window));
+    setPalette(farben);
+}
+
+int Positionsliste::obersteZeile() const {
+    return verticalScrollBar()->value();
+}
+
+QSize Positionsliste::zeilengroesse() const {
+    if (!groesse_.isValid() && modell_->zeilen() > 0) {
+        QStyleOptionViewItem option;
+        initViewItemOption(&option);
+        const QModelIndex erste = modell_->index(0);
+        groesse_ = itemDelegateForIndex(erste)->sizeHint(option, erste);
+        groesse_.setHeight(std::max(groesse_.height(), 1));
+    }
+    return groesse_;
+}
+
+int Positionsliste::ganzSichtbar() const {
+    const int hoehe = zeilengroesse().height();
+    return hoehe > 0 ? std::max(1, viewport()->height() / hoehe) : 1;
+}
+
+int Positionsliste::zeileBei(int y) const {
+    const int hoehe = zeilengroesse().height();
+    if (hoehe <= 0) {
+        return -1;
+    }
+    // Floor division, so that a point just above the viewport is the row above.
+    const int rest = y >= 0 ? y / hoehe : -((-y + hoehe - 1) / hoehe);
+    return obersteZeile() + rest;
+}
+
+int Positionsliste::zeilenBreite() const {
+    return std::max(viewport()->width(), zeilengroesse().width());
+}
+
+QRect Positionsliste::visualRect(const QModelIndex& index) const {
+    if (!index.isValid() || index.model() != modell_ || index.row() >= modell_->zeilen()) {
+        return {};
+    }
+    const int hoehe = zeilengroesse().height();
+    // 64-bit, since a row far from the top lies beyond the range of int pixels.
+    const std::int64_t y = static_cast<std::int64_t>(index.row() - obersteZeile()) * hoehe;
+    const std::int64_t grenze = std::numeric_limits<int>::max() / 2;
+    return QRect(0, static_cast<int>(std::clamp(y, -grenze, grenze)), zeilenBreite(), hoehe);
+}
+
+QModelIndex Positionsliste::indexAt(const QPoint& point) const {
+    const int zeile = zeileBei(point.y());
+    if (point.x() < 0 || point.x() >= zeilenBreite() || zeile < 0 || zeile >= modell_->zeilen()) {
+        return {};
+    }
+    return modell_->index(zeile);
+}
+
+void Positionsliste::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    if (!index.isValid() || index.row() >= modell_->zeilen()) {
+        return;
+    }
+    const int zeile = index.row();
+    const int sichtbar = ganzSichtbar();
+    int oben = obersteZeile();
+    switch (hint) {
+    case PositionAtTop:
+        oben = zeile;
+        break;
+    case PositionAtBottom:
+        oben = zeile - sichtbar + 1;
+        break;
+    case PositionAtCenter:
+        oben = zeile - sichtbar / 2;
+        break;
+    case EnsureVisible:
+        if (zeile < oben) {
+            oben = zeile;
+        } else if (zeile >= oben + sichtbar) {
+            oben = zeile - sichtbar + 1;
+        }
+        break;
+    }
+    verticalScrollBar()->setValue(oben); // the scroll bar keeps it in range
+}
+
+QModelIndex Positionsliste::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers) {
+    const int letzte = modell_->zeilen() - 1;
+    if (letzte < 0) {
+        return {};
+    }
+    const QModelIndex aktuell = currentIndex();
+    if (!aktuell.isValid()) {
+        return modell_->index(0);
+    }
+    const int zeile = aktuell.row();
+    int ziel = zeile;
+    switch (cursorAction) {
+    case MoveUp:
+    case MovePrevious:
+        ziel = zeile - 1;
+        break;
+    case MoveDown:
+    case MoveNext:
+        ziel = zeile + 1;
+        break;
+    case MovePageUp:
+        ziel = zeile - ganzSichtbar();
+        break;
+    case MovePageDown:
+        ziel = zeile + std::min(ganzSichtbar(), letzte - zeile);
+        break;
+    case MoveHome:
+        ziel = 0;
+        break;
+    case MoveEnd:
+        ziel = letzte;
+        break;
+    case MoveLeft:
+    case MoveRight:
+        break;
+    }
+    return modell_->index(std::clamp(ziel, 0, letzte));
+}
+
+int Positionsliste::horizontalOffset() const {
+    return 0;
+}
+
+int Positionsliste::verticalOffset() const {
+    // Only differences of it are used, so it may wrap on a list of millions of lines.
+    return static_cast<int>(static_cast<unsigned>(obersteZeile()) *
+                            static_cast<unsigned>(std::max(zeilengroesse().height(), 0)));
+}
+
+bool Positionsliste::isIndexHidden(const QModelIndex&) const {
+    return false;
+}
+
+void Positionsliste::setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) {
+    const int letzte = modell_->zeilen() - 1;
+    const QRect r = rect.normalized();
+    const int von = std::max(zeileBei(r.top()), 0);
+    const int bis = std::min(zeileBei(r.bottom()), letzte);
+    if (von > bis) {
+        selectionModel()->select(QItemSelection(), command);
+        return;
+    }
+    selectionModel()->select(QItemSelection(modell_->index(von), modell_->index(bis)), command);
+}
+
+QRegion Positionsliste::visualRegionForSelection(const QItemSelection& selection) const {
+    const int oben = obersteZeile();
+    const int unten = oben + ganzSichtbar();
+    const int hoehe = zeilengroesse().height();
+    QRegion region;
+    for (const QItemSelectionRange& bereich : selection) {
+        const int von = std::max(bereich.top(), oben);
+        const int bis = std::min(bereich.bottom(), unten);
+        if (von <= bis) {
+            region += QRect(0, (von - oben) * hoehe, zeilenBreite(), (bis - von + 1) * hoehe);
+        }
+    }
+    return region;
+}
+
+void Positionsliste::updateGeometries() {
+    const int sichtbar = ganzSichtbar();
+    QScrollBar* leiste = verticalScrollBar();
+    leiste->setSingleStep(1);
+    leiste->setPageStep(sichtbar);
+    leiste->setRange(0, std::max(0, modell_->zeilen() - sichtbar));
+    horizontalScrollBar()->setRange(0, 0);
+    QAbstractItemView::updateGeometries();
+}
+
+void Positionsliste::doItemsLayout() {
+    // Skips QListView's layout, which visits every row.
+    QAbstractItemView::doItemsLayout();
+}
+
+void Positionsliste::rowsInserted(const QModelIndex& parent, int start, int end) {
+    // Skips QListView's, which lays out all rows again.
+    QAbstractItemView::rowsInserted(parent, start, end);
+    updateGeometries();
+    if (start <= obersteZeile() + ganzSichtbar()) {
+        viewport()->update();
+    }
+}
+
+void Positionsliste::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                                 const QList<int>& roles) {
+    QAbstractItemView::dataChanged(topLeft, bottomRight, roles);
+}
+
+void Positionsliste::scrollContentsBy(int, int dy) {
+    // dy counts lines, since the view scrolls by whole lines. The focus frame
+    // must not move with the lines.
+    if (std::abs(dy) < ganzSichtbar() && !hasFocus()) {
+        viewport()->scroll(0, dy * zeilengroesse().height());
+    } else {
+        viewport()->update();
+    }
+}
+
+void Positionsliste::resizeEvent(QResizeEvent* event) {
+    QAbstractItemView::resizeEvent(event);
+}
+
+void Positionsliste::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        groesse_ = QSize();
+        updateGeometries();
+    }
+    QListView::changeEvent(event);
+}
+
+QSize Positionsliste::viewportSizeHint() const {
+    const QSize zeile = zeilengroesse();
+    const auto hoehe = std::min<std::int64_t>(static_cast<std::int64_t>(zeile.height()) *
+                                                  modell_->zeilen(),
+                                              std::numeric_limits<int>::max() / 2);
+    return {zeile.width(), static_cast<int>(hoehe)};
+}
+
+void Positionsliste::paintEvent(QPaintEvent* event) {
+    QPainter maler(viewport());
+    const int letzte = modell_->zeilen() - 1;
+    if (letzte >= 0) {
+        QStyleOptionViewItem option;
+        initViewItemOption(&option);
+        const QStyle::State zustand = option.state;
+        const QModelIndex aktuell = currentIndex();
+        const bool fokus = hasFocus() || viewport()->hasFocus();
+        const QModelIndex zeiger = viewport()->underMouse()
+                                       ? indexAt(viewport()->mapFromGlobal(QCursor::pos()))
+                                       : QModelIndex();
+        const QItemSelectionModel* auswahl = selectionModel();
+        const QRect flaeche = event->rect();
+        const int von = std::max(zeileBei(flaeche.top()), 0);
+        const int bis = std::min(zeileBei(flaeche.bottom()), letzte);
+        for (int zeile = von; zeile <= bis; ++zeile) {
+            const QModelIndex index = modell_->index(zeile);
+            option.rect = visualRect(index);
+            option.state = zustand;
+            option.state.setFlag(QStyle::State_Selected, auswahl && auswahl->isSelected(index));
+            option.state.setFlag(QStyle::State_HasFocus, fokus && index == aktuell);
+            option.state.setFlag(QStyle::State_MouseOver, index == zeiger);
+            itemDelegateForIndex(index)->paint(&maler, option, index);
+        }
+    }
+    if (hasFocus()) {
+        // The style marks only the current line, and only after a key press:
+        // the whole list is framed, so the focus shows even while it is empty.
+        maler.setPen(QPen(palette().color(QPalette::Highlight), 1));
+        maler.setBrush(Qt::NoBrush);
+        maler.drawRect(viewport()->rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+} // namespace app
