@@ -1,39 +1,98 @@
 #!/bin/bash
-# Builds the .deb, unpacks it into a scratch root and checks its files, its
-# dependencies and its desktop entry, then starts the unpacked program under
-# Xvfb and waits for its window. As root in CI it also installs the package
-# for real with apt-get (which resolves the dependencies), starts
-# /usr/bin/punktgarten and removes the package again.
-# usage: pakettest.sh BUILD_DIR
+# Builds the Debian package the way Debian does (dpkg-buildpackage from a copy
+# of the source tree in a scratch folder), runs lintian (errors and warnings
+# fail), appstreamcli and desktop-file-validate, checks the unpacked files and
+# starts the unpacked program under Xvfb. As root it then installs the package
+# with apt-get, starts /usr/bin/punktgarten, checks the font and the installed
+# files, purges the package and checks that none of its files is left.
+# usage: pakettest.sh SOURCE_DIR VERSION
 set -euo pipefail
-bau=$(cd "$1" && pwd)
-arbeit=$(mktemp -d)
-trap 'rm -rf "$arbeit"' EXIT
+quelle=$(cd "$1" && pwd)
+version=$2
+id=io.github.punktgarten.tarnbild
 fehler() { echo "pakettest: $*" >&2; exit 1; }
+for werkzeug in dpkg-buildpackage lintian appstreamcli desktop-file-validate xvfb-run xdotool \
+                identify fc-match; do
+  command -v "$werkzeug" >/dev/null || fehler "$werkzeug fehlt (bash scripts/setup.sh installiert es)"
+done
 
-(cd "$bau" && cpack -G DEB -B "$arbeit/paket" >/dev/null)
-deb=$(ls "$arbeit"/paket/punktgarten_*.deb)
-echo "pakettest: $(basename "$deb")"
+arbeit=$(mktemp -d)
+chmod 755 "$arbeit" # apt reads the .deb as user _apt
+installiert=false
+aufraeumen() {
+  if $installiert; then apt-get purge -y -q punktgarten >/dev/null 2>&1 || true; fi
+  rm -rf "$arbeit"
+}
+trap aufraeumen EXIT
+
+# The copy holds what git tracks plus new files it does not ignore, so build
+# folders and in-tree package builds stay out.
+baum="$arbeit/punktgarten-$version"
+mkdir "$baum"
+if git -C "$quelle" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  (cd "$quelle" && git ls-files -z -co --exclude-standard -- . ':(exclude)obj-*' \
+     | tar -cf - --null -T - --ignore-failed-read 2>/dev/null) | tar -xf - -C "$baum"
+else
+  tar -cf - -C "$quelle" --exclude='./build*' --exclude='./obj-*' . | tar -xf - -C "$baum"
+fi
+
+start=$SECONDS
+(cd "$baum" && env -u MAKEFLAGS -u MFLAGS -u MAKELEVEL DEB_BUILD_OPTIONS="parallel=$(nproc)" \
+   dpkg-buildpackage -b -us -uc) >"$arbeit/bau.log" 2>&1 \
+  || { tail -n 40 "$arbeit/bau.log" >&2; fehler "dpkg-buildpackage ist gescheitert"; }
+deb="$arbeit/punktgarten_${version}_$(dpkg --print-architecture).deb"
+[ -f "$deb" ] || fehler "kein Paket punktgarten_$version: $(ls "$arbeit")"
+ls "$arbeit"/punktgarten-dbgsym_"$version"_*.deb >/dev/null 2>&1 || fehler "kein -dbgsym-Paket"
+echo "pakettest: $(basename "$deb") in $((SECONDS - start)) s gebaut"
+
+echo "pakettest: lintian"
+lintian --fail-on error,warning "$arbeit"/punktgarten_"${version}"_*.changes 2>/dev/null \
+  || fehler "lintian meldet Fehler oder Warnungen"
 
 wurzel="$arbeit/wurzel"
 dpkg-deb -x "$deb" "$wurzel"
-for datei in usr/bin/punktgarten usr/share/applications/punktgarten.desktop \
-             usr/share/icons/hicolor/32x32/apps/punktgarten.png usr/share/doc/punktgarten/LICENSE; do
+desktop=usr/share/applications/$id.desktop
+metainfo=usr/share/metainfo/$id.metainfo.xml
+icons=usr/share/icons/hicolor
+dateien=(usr/bin/punktgarten "$desktop" "$metainfo" usr/share/man/man1/punktgarten.1.gz
+         usr/share/doc/punktgarten/copyright "$icons/scalable/apps/punktgarten.svg")
+for n in 32 48 64 128 256; do dateien+=("$icons/${n}x$n/apps/punktgarten.png"); done
+for datei in "${dateien[@]}"; do
   [ -f "$wurzel/$datei" ] || fehler "fehlt im Paket: /$datei"
 done
-[ "$(identify -format '%wx%h' "$wurzel/usr/share/icons/hicolor/32x32/apps/punktgarten.png")" = 32x32 ] \
-  || fehler "Symbol ist nicht 32x32"
-abh=$(dpkg-deb -f "$deb" Depends)
-for p in libqt6widgets6 libqt6gui6 libqt6core6; do
-  grep -q "$p" <<<"$abh" || fehler "Abhängigkeit $p fehlt: $abh"
+for n in 32 48 64 128 256; do
+  groesse=$(identify -format '%wx%h' "$wurzel/$icons/${n}x$n/apps/punktgarten.png")
+  [ "$groesse" = "${n}x$n" ] || fehler "Symbol ${n}x$n ist $groesse groß"
 done
-grep -q '^Categories=.*Education' "$wurzel/usr/share/applications/punktgarten.desktop" \
-  || fehler "Eintrag steht nicht in der Kategorie Education"
-if command -v desktop-file-validate >/dev/null; then
-  desktop-file-validate "$wurzel/usr/share/applications/punktgarten.desktop"
-fi
+farben=$(identify -format '%k' "$wurzel/$icons/32x32/apps/punktgarten.png")
+[ "$farben" -le 16 ] || fehler "das 32x32-Symbol hat $farben Farben statt höchstens 16"
+
+echo "pakettest: appstreamcli, desktop-file-validate"
+meldungen=$(appstreamcli validate --pedantic --no-net "$wurzel/$metainfo" 2>&1) \
+  || fehler "appstreamcli: $meldungen"
+! grep -q '^[EWIP]:' <<<"$meldungen" || fehler "appstreamcli: $meldungen"
+desktop-file-validate "$wurzel/$desktop" || fehler "desktop-file-validate meldet Fehler"
+
+# One version everywhere: CMake, debian/changelog, the metainfo release, the man page.
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fehler "Paketversion $(dpkg-deb -f "$deb" Version) statt $version"
+grep -q "<release version=\"$version\"" "$wurzel/$metainfo" || fehler "metainfo nennt die Version $version nicht"
+zcat "$wurzel/usr/share/man/man1/punktgarten.1.gz" | grep -q "^\.TH .*\"punktgarten $version\"" \
+  || fehler "die man-Seite nennt die Version $version nicht"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$wurzel/$metainfo" \
+  || fehler "metainfo startet nicht $id.desktop"
+grep -qx 'Icon=punktgarten' "$wurzel/$desktop" || fehler "der Eintrag nennt nicht das Symbol punktgarten"
+
+# Each library once (shlibdeps alone), and a font that answers to "Times New Roman".
+abh=$(dpkg-deb -f "$deb" Depends)
+echo "pakettest: Depends: $abh"
+for p in libqt6widgets6 libqt6gui6 libqt6core6; do
+  [ "$(grep -o "\b$p\b" <<<"$abh" | wc -l)" -eq 1 ] || fehler "$p steht nicht genau einmal in Depends: $abh"
+done
+grep -q 'fonts-liberation' <<<"$abh, $(dpkg-deb -f "$deb" Recommends)" \
+  || fehler "das Paket verlangt keine Schrift fonts-liberation"
 
 startet() { # startet PROGRAMM: the window "Tarnbild - Demo" appears
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
   xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     "$1" & pid=$!
     for _ in $(seq 100); do
@@ -45,9 +104,41 @@ startet() { # startet PROGRAMM: the window "Tarnbild - Demo" appears
 startet "$wurzel/usr/bin/punktgarten" || fehler "das entpackte Programm zeigt kein Fenster"
 echo "pakettest: entpacktes Programm startet"
 
-if [ "${CI:-}" = true ] && [ "$(id -u)" -eq 0 ]; then
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -q "$deb" >/dev/null
-  trap 'dpkg -r punktgarten >/dev/null 2>&1 || true; rm -rf "$arbeit"' EXIT
-  startet /usr/bin/punktgarten || fehler "das installierte Programm zeigt kein Fenster"
-  echo "pakettest: installiertes Programm startet"
+schrift=$(fc-match -f '%{family}' "Times New Roman")
+grep -q 'Liberation Serif' <<<"$schrift" \
+  || fehler "\"Times New Roman\" ergibt $schrift statt Liberation Serif (fonts-liberation fehlt?)"
+echo "pakettest: \"Times New Roman\" ist $schrift"
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "pakettest: nicht root, das Paket wird nicht installiert"
+  exit 0
 fi
+if [ "${CI:-}" != true ] && dpkg-query -W -f='${db:Status-Status}' punktgarten 2>/dev/null | grep -qx installed; then
+  echo "pakettest: punktgarten ist schon installiert; der Test installiert und entfernt es nicht"
+  exit 0
+fi
+installiert=true
+DEBIAN_FRONTEND=noninteractive apt-get install -y -q "$deb" >"$arbeit/apt.log" 2>&1 \
+  || { cat "$arbeit/apt.log" >&2; fehler "apt-get install ist gescheitert"; }
+dpkg -L punktgarten >"$arbeit/liste"
+for datei in "${dateien[@]}"; do
+  [ -f "/$datei" ] || fehler "nicht installiert: /$datei"
+done
+startet /usr/bin/punktgarten || fehler "das installierte Programm zeigt kein Fenster"
+echo "pakettest: installiertes Programm startet"
+
+DEBIAN_FRONTEND=noninteractive apt-get purge -y -q punktgarten >"$arbeit/apt.log" 2>&1 \
+  || { cat "$arbeit/apt.log" >&2; fehler "apt-get purge ist gescheitert"; }
+installiert=false
+status=$(dpkg-query -W -f='${db:Status-Status}' punktgarten 2>/dev/null || true)
+[ -z "$status" ] || [ "$status" = not-installed ] || fehler "nach purge ist punktgarten noch $status"
+# Files must be gone; directories too, unless another package owns them.
+while read -r pfad; do
+  [ "$pfad" = /. ] && continue
+  if [ -d "$pfad" ] && [ ! -L "$pfad" ]; then
+    dpkg -S "$pfad" >/dev/null 2>&1 || fehler "Verzeichnis bleibt nach purge: $pfad"
+  elif [ -e "$pfad" ] || [ -L "$pfad" ]; then
+    fehler "Datei bleibt nach purge: $pfad"
+  fi
+done <"$arbeit/liste"
+echo "pakettest: installiert, gestartet und restlos entfernt ($(wc -l <"$arbeit/liste") Pfade)"
