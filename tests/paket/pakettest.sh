@@ -39,7 +39,8 @@ fi
 start=$SECONDS
 (cd "$baum" && env -u MAKEFLAGS -u MFLAGS -u MAKELEVEL DEB_BUILD_OPTIONS="parallel=$(nproc)" \
    dpkg-buildpackage -b -us -uc) >"$arbeit/bau.log" 2>&1 \
-  || { tail -n 40 "$arbeit/bau.log" >&2; fehler "dpkg-buildpackage ist gescheitert"; }
+  || { grep -m 20 -A 4 -E 'CMake Error|error:' "$arbeit/bau.log" >&2 || tail -n 40 "$arbeit/bau.log" >&2
+       fehler "dpkg-buildpackage ist gescheitert"; }
 deb="$arbeit/punktgarten_${version}_$(dpkg --print-architecture).deb"
 [ -f "$deb" ] || fehler "kein Paket punktgarten_$version: $(ls "$arbeit")"
 ls "$arbeit"/punktgarten-dbgsym_"$version"_*.deb >/dev/null 2>&1 || fehler "kein -dbgsym-Paket"
