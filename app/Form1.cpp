@@ -1,6 +1,7 @@
 #include "app/Form1.h"
 
 #include "app/Fensterlayout.h"
+#include "app/Fensterrahmen.h"
 #include "app/Infotext.h"
 #include "bitplane/LetztesBit.h"
 #include "bitplane/Markierung.h"
@@ -181,10 +182,12 @@ void Form1::ladeSchritt() {
 
 void Form1::fensterGroesseSetzen() {
     // The layout gives the outer size; the frame is only known once the
-    // window system has framed the window, so this runs again then.
-    const QMargins rahmen = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    resize(aussenBreite_ - rahmen.left() - rahmen.right(),
-           aussenHoehe_ - rahmen.top() - rahmen.bottom());
+    // window system has framed the window, so this runs again then. The sum
+    // is formed in device pixels, where the frame has its exact width.
+    const qreal k = devicePixelRatioF();
+    const QMargins rahmen = windowHandle() ? rahmenInGeraetepixeln(windowHandle()) : QMargins();
+    resize(qRound((aussenBreite_ * k - rahmen.left() - rahmen.right()) / k),
+           qRound((aussenHoehe_ * k - rahmen.top() - rahmen.bottom()) / k));
 }
 
 void Form1::aktivierungsSchritt() {

@@ -75,21 +75,25 @@ for bild in "Picture1 $p1x" "Picture2 $p2x"; do
   [ "$abw" = 0 ] || fehler "$was weicht in $abw Gerätepixeln vom Originalbild in ${k}x${k}-Blöcken ab"
 done
 
-# A frame line is drawn where no pixel of the control's outermost row or
-# column shows the window's background.
+# A frame line is drawn where no pixel of one device row or column of the
+# control's outermost logical pixel shows the window's background.
 hintergrund=$(convert "$arbeit/bild.png" -crop "1x1+$((cx + (lx + lw + 10) * k))+$((cy + oben + 10 * k))" \
   -format '%[hex:u.p{0,0}]' info:)
-kante() { # kante NAME SEITE BREITExHOEHE+X+Y
-  local n
-  n=$(convert "$arbeit/bild.png" -crop "$3" +repage txt:- | grep -c "#$hintergrund" || true)
-  [ "$n" = 0 ] || fehler "$1: Rahmenlinie $2 fehlt ($n Pixel in der Hintergrundfarbe)"
+kante() { # kante NAME SEITE BREITE HOEHE X Y DX DY: K lines, each DX, DY further on
+  local i n
+  for i in $(seq 0 $((k - 1))); do
+    n=$(convert "$arbeit/bild.png" -crop "${3}x${4}+$(($5 + i * $7))+$(($6 + i * $8))" +repage txt:- \
+        | grep -c "#$hintergrund" || true)
+    [ "$n" = 0 ] && return 0
+  done
+  fehler "$1: Rahmenlinie $2 fehlt ($n Pixel in der Hintergrundfarbe)"
 }
 rahmenlinien() { # rahmenlinien NAME X Y BREITE HOEHE (logical pixels, client area)
   local x=$((cx + $2 * k)) y=$((cy + oben + $3 * k)) w=$(($4 * k)) h=$(($5 * k))
-  kante "$1" oben "$((w - 4 * k))x1+$((x + 2 * k))+$y"
-  kante "$1" unten "$((w - 4 * k))x1+$((x + 2 * k))+$((y + h - 1))"
-  kante "$1" links "1x$((h - 4 * k))+$x+$((y + 2 * k))"
-  kante "$1" rechts "1x$((h - 4 * k))+$((x + w - 1))+$((y + 2 * k))"
+  kante "$1" oben $((w - 4 * k)) 1 $((x + 2 * k)) "$y" 0 1
+  kante "$1" unten $((w - 4 * k)) 1 $((x + 2 * k)) $((y + h - 1)) 0 -1
+  kante "$1" links 1 $((h - 4 * k)) "$x" $((y + 2 * k)) 1 0
+  kante "$1" rechts 1 $((h - 4 * k)) $((x + w - 1)) $((y + 2 * k)) -1 0
 }
 rahmenlinien List1 "$lx" 0 "$lw" "$ph"
 rahmenlinien Text2 "$p1x" "$ty" "$pw" "$th"
@@ -97,6 +101,54 @@ rahmenlinien Text3 "$p2x" "$ty" "$pw" "$th"
 
 echo "$name: Fenster ${rw}x${rh} (erwartet ${soll_w}x${soll_h}), Bilder $((bw * k))x$((bh * k)) Gerätepixel" \
      "in ${k}x${k}-Blöcken, Rahmenlinien vollständig"
+
+# The keyboard: right after the start the focus is in Text2, so typing lands
+# there; Tab leaves the box without typing a tab.
+text2="$(((pw - 24) * k))x$(((th - 8) * k))+$((cx + (p1x + 4) * k))+$((cy + oben + (ty + 4) * k))"
+# Dark pixels per device pixel ratio squared: a text cursor has a few dozen,
+# a typed word hundreds.
+dunkel() { convert "$arbeit/bild.png" -crop "$1" +repage -colorspace Gray -threshold 50% \
+  -format "%[fx:int((1 - mean) * w * h / $k / $k)]" info:; }
+(( $(dunkel "$text2") < 30 )) || fehler "Text2 ist beim Start nicht leer"
+xdotool type --delay 20 "Hallo Welt"
+xdotool key Tab
+xdotool type --delay 20 "Antwort"
+sleep 0.5
+import -window root "$arbeit/bild.png"
+(( $(dunkel "$text2") > 80 )) || fehler "Getippter Text erscheint nicht in Text2"
+text3="$(((pw - 24) * k))x$(((th - 8) * k))+$((cx + (p2x + 4) * k))+$((cy + oben + (ty + 4) * k))"
+(( $(dunkel "$text3") > 80 )) || fehler "Tab führt nicht von Text2 nach Text3"
+
+# The key input box: its outer top-left corner at the screen's 0, 0, and its
+# title shown whole. Openbox writes titles in its default font, sans bold
+# 8 pt; an elided title is narrower than the title set in that font.
+xdotool mousemove "$((cx + 20 * k))" "$((cy + oben / 2))" click 1
+sleep 0.5
+xdotool key Down Down Return
+dialog=""
+for _ in $(seq 50); do
+  dialog=$(xdotool search --onlyvisible --name "^Eingabe des privaten Schlüssels$" 2>/dev/null | head -1 || true)
+  [ -n "$dialog" ] && break
+  sleep 0.1
+done
+[ -n "$dialog" ] || fehler "Eingabefeld für den Schlüssel erscheint nicht"
+sleep 0.5
+drahmen=$(xwininfo -tree -id "$dialog" | awk '/Parent window id/ { print $4 }')
+read -r dx dy dw < <(xwininfo -id "$drahmen" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 } /Width:/ { w = $2 } END { print x, y, w }')
+[ "$dx,$dy" = 0,0 ] || fehler "Eingabefeld steht bei $dx,$dy statt 0,0"
+dkopf=$(xprop -id "$dialog" _NET_FRAME_EXTENTS | awk -F', ' '{ print $3 }')
+import -window root "$arbeit/dialog.png"
+# The title's light letters, from after the icon up to the first gap wider
+# than a word space (the buttons follow only after such a gap).
+gelesen=$(convert "$arbeit/dialog.png" -crop "${dw}x${dkopf}+0+0" +repage \
+  -fx 'r > 0.85 && g > 0.85 && b > 0.85 ? 1 : 0' -scale "${dw}x1!" -threshold 0 txt:- \
+  | awk -F'[,:]' 'NR > 1 && /FFFFFF/ { print $1 }' \
+  | awk -v h="$dkopf" 'BEGIN { a = -1 } $1 >= h { if (a < 0) { a = $1; e = $1 } else if ($1 - e <= 12) e = $1; else exit } END { print e - a + 1 }')
+gesetzt=$(convert -density "$dpi" -font DejaVu-Sans-Bold -pointsize 8 label:"Eingabe des privaten Schlüssels" \
+  -trim -format '%w' info:)
+(( gelesen >= gesetzt - 4 )) || fehler "Titel des Eingabefelds gekürzt: $gelesen statt $gesetzt Pixel breit"
+xdotool key Escape
+echo "$name: Tastatur erreicht Text2 und Text3; Eingabefeld bei 0,0, ${dw} breit, Titel ganz ($gelesen Pixel)"
 if [ -n "$bildschirmfoto" ]; then
   rx=$(xwininfo -id "$rahmen" | awk '/Absolute upper-left X/ { print $4 }')
   ry=$(xwininfo -id "$rahmen" | awk '/Absolute upper-left Y/ { print $4 }')
