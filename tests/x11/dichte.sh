@@ -26,14 +26,17 @@ done
 
 QT_SCALE_FACTOR=$faktor "$programm" &
 pid=$!
-wid=""
-for _ in $(seq 100); do
-  wid=$(xdotool search --onlyvisible --name "^Tarnbild - Demo$" 2>/dev/null | head -1 || true)
-  [ -n "$wid" ] && break
-  sleep 0.1
-done
-[ -n "$wid" ] || fehler "Fenster \"Tarnbild - Demo\" erscheint nicht"
-sleep 1
+fenster() { # fenster TITEL: the id of the visible window with that title, after waiting
+  local id=""
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
+    [ -n "$id" ] && { sleep 0.5; echo "$id"; return 0; }
+    sleep 0.1
+  done
+  fehler "Fenster \"$1\" erscheint nicht"
+}
+wid=$(fenster "Tarnbild - Demo")
+sleep 0.5
 
 tail -c +9 "$strom" > "$arbeit/original.bmp"
 read -r bw bh < <(identify -format '%w %h\n' "$arbeit/original.bmp")
@@ -125,14 +128,7 @@ text3="$(((pw - 24) * k))x$(((th - 8) * k))+$((cx + (p2x + 4) * k))+$((cy + oben
 xdotool mousemove "$((cx + 20 * k))" "$((cy + oben / 2))" click 1
 sleep 0.5
 xdotool key Down Down Return
-dialog=""
-for _ in $(seq 50); do
-  dialog=$(xdotool search --onlyvisible --name "^Eingabe des privaten Schlüssels$" 2>/dev/null | head -1 || true)
-  [ -n "$dialog" ] && break
-  sleep 0.1
-done
-[ -n "$dialog" ] || fehler "Eingabefeld für den Schlüssel erscheint nicht"
-sleep 0.5
+dialog=$(fenster "Eingabe des privaten Schlüssels")
 drahmen=$(xwininfo -tree -id "$dialog" | awk '/Parent window id/ { print $4 }')
 read -r dx dy dw < <(xwininfo -id "$drahmen" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 } /Width:/ { w = $2 } END { print x, y, w }')
 [ "$dx,$dy" = 0,0 ] || fehler "Eingabefeld steht bei $dx,$dy statt 0,0"
