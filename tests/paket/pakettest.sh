@@ -33,7 +33,7 @@ if git -C "$quelle" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
   (cd "$quelle" && git ls-files -z -co --exclude-standard -- . ':(exclude)obj-*' \
      | tar -cf - --null -T - --ignore-failed-read 2>/dev/null) | tar -xf - -C "$baum"
 else
-  tar -cf - -C "$quelle" --exclude='./build*' --exclude='./obj-*' . | tar -xf - -C "$baum"
+  tar -cf - -C "$quelle" --exclude=./.git --exclude='./build*' --exclude='./obj-*' . | tar -xf - -C "$baum"
 fi
 
 start=$SECONDS
