@@ -10,9 +10,20 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 constexpr std::int64_t kVoll = 64960;
+
+// Min and max beside the median, for runs with --benchmark_repetitions.
+void spanne(benchmark::internal::Benchmark* b) {
+    b->ComputeStatistics(
+        "min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
+    b->ComputeStatistics(
+        "max", [](const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); });
+}
 
 picture::Bildflaeche originalbild() {
     return picture::decode(picture::originalbildStrom()).bild;
@@ -28,7 +39,7 @@ void BM_Decode(benchmark::State& state) {
         benchmark::DoNotOptimize(picture::decode(picture::originalbildStrom()));
     }
 }
-BENCHMARK(BM_Decode)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Decode)->Unit(benchmark::kMillisecond)->Apply(spanne);
 
 void BM_PositionenErmitteln(benchmark::State& state) {
     key::Zufallsgenerator z;
@@ -36,7 +47,11 @@ void BM_PositionenErmitteln(benchmark::State& state) {
         benchmark::DoNotOptimize(key::ermitteln(z, 709, state.range(0), 290, 224));
     }
 }
-BENCHMARK(BM_PositionenErmitteln)->Arg(1344)->Arg(kVoll)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PositionenErmitteln)
+    ->Arg(1344)
+    ->Arg(kVoll)
+    ->Unit(benchmark::kMillisecond)
+    ->Apply(spanne);
 
 void BM_EinbettenUndAuslesen(benchmark::State& state) {
     const key::Positionstabelle t = volleTabelle();
@@ -47,7 +62,7 @@ void BM_EinbettenUndAuslesen(benchmark::State& state) {
         benchmark::DoNotOptimize(hiding::auslesen(bild, t, 8120));
     }
 }
-BENCHMARK(BM_EinbettenUndAuslesen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EinbettenUndAuslesen)->Unit(benchmark::kMillisecond)->Apply(spanne);
 
 void BM_LetztesBitAnzeigen(benchmark::State& state) {
     const picture::Bildflaeche original = originalbild();
@@ -58,7 +73,7 @@ void BM_LetztesBitAnzeigen(benchmark::State& state) {
         benchmark::DoNotOptimize(bild.rgbx());
     }
 }
-BENCHMARK(BM_LetztesBitAnzeigen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LetztesBitAnzeigen)->Unit(benchmark::kMillisecond)->Apply(spanne);
 
 void BM_LetztesBitSetzen(benchmark::State& state) {
     const picture::Bildflaeche original = originalbild();
@@ -74,7 +89,8 @@ BENCHMARK(BM_LetztesBitSetzen)
     ->Arg(static_cast<int>(bitplane::Regel::Null))
     ->Arg(static_cast<int>(bitplane::Regel::Eins))
     ->Arg(static_cast<int>(bitplane::Regel::Zufall))
-    ->Unit(benchmark::kMillisecond);
+    ->Unit(benchmark::kMillisecond)
+    ->Apply(spanne);
 
 void BM_Markieren(benchmark::State& state) {
     const key::Positionstabelle t = volleTabelle();
@@ -90,6 +106,7 @@ void BM_Markieren(benchmark::State& state) {
 BENCHMARK(BM_Markieren)
     ->Arg(static_cast<int>(bitplane::Markierung::Kreise))
     ->Arg(static_cast<int>(bitplane::Markierung::Punkte))
-    ->Unit(benchmark::kMillisecond);
+    ->Unit(benchmark::kMillisecond)
+    ->Apply(spanne);
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "hiding/Auslesen.h"
 
+#include <algorithm>
+
 namespace hiding {
 
 Bitfolge bitfolge(const picture::Bildflaeche& bild, const key::Positionstabelle& tabelle,
@@ -33,11 +35,13 @@ text::Codes zeichenAus(const Bitfolge& bits) {
 
 AuslesenErgebnis auslesen(const picture::Bildflaeche& bild, const key::Positionstabelle& tabelle,
                           std::int64_t zeichen) {
-    const std::int64_t n = bitanzahl(zeichen);
-    if (!reicht(tabelle, n)) {
+    // Compared before multiplying: 8 * zeichen overflows for counts that no
+    // table can reach.
+    if (zeichen > tabelle.eintraege() / kBitsJeZeichen) {
         return {Status::ZuWenigePositionen, {}};
     }
-    return {Status::Ok, zeichenAus(bitfolge(bild, tabelle, n))};
+    return {Status::Ok,
+            zeichenAus(bitfolge(bild, tabelle, bitanzahl(std::max<std::int64_t>(zeichen, 0))))};
 }
 
 } // namespace hiding

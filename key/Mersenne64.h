@@ -26,12 +26,7 @@ class Mersenne64 {
         if (stelle_ >= kN) {
             auffuellen();
         }
-        std::uint64_t z = zustand_[stelle_++];
-        z ^= (z >> 29) & 0x5555555555555555ULL;
-        z ^= (z << 17) & 0x71D67FFFEDA60000ULL;
-        z ^= (z << 37) & 0xFFF7EEE000000000ULL;
-        z ^= z >> 43;
-        return z;
+        return ausgabe_[stelle_++];
     }
 
   private:
@@ -54,10 +49,21 @@ class Mersenne64 {
             zustand_[k] = schritt(zustand_[k], zustand_[k + 1], zustand_[k + kM - kN]);
         }
         zustand_[kN - 1] = schritt(zustand_[kN - 1], zustand_[0], zustand_[kM - 1]);
+        // Tempered here for the whole block, in a loop the compiler vectorises,
+        // rather than one number at a time.
+        for (k = 0; k < kN; ++k) {
+            std::uint64_t z = zustand_[k];
+            z ^= (z >> 29) & 0x5555555555555555ULL;
+            z ^= (z << 17) & 0x71D67FFFEDA60000ULL;
+            z ^= (z << 37) & 0xFFF7EEE000000000ULL;
+            z ^= z >> 43;
+            ausgabe_[k] = z;
+        }
         stelle_ = 0;
     }
 
     std::array<std::uint64_t, kN> zustand_{};
+    std::array<std::uint64_t, kN> ausgabe_{};
     std::size_t stelle_ = kN;
 };
 

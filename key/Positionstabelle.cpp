@@ -1,13 +1,18 @@
 #include "key/Positionstabelle.h"
 
+#include "picture/Bildflaeche.h"
+
 #include <cstdio>
 
 namespace key {
 
 ErmittlungsErgebnis ermitteln(Zufallsgenerator& generator, Schluesselwert wert, std::int64_t n,
                               int breite, int hoehe) {
-    const std::int64_t kapazitaet =
-        breite > 0 && hoehe > 0 ? static_cast<std::int64_t>(breite) * hoehe : 0;
+    // A picture larger than any surface has no usable position; refusing it
+    // also keeps every size and pixel index below within std::size_t and int.
+    const bool flaeche =
+        breite > 0 && hoehe > 0 && breite <= picture::kMaxSeite && hoehe <= picture::kMaxSeite;
+    const std::int64_t kapazitaet = flaeche ? static_cast<std::int64_t>(breite) * hoehe : 0;
     if (n > kapazitaet) {
         return {Ermittlung::ZuVielePositionen, {}};
     }
@@ -27,8 +32,8 @@ ErmittlungsErgebnis ermitteln(Zufallsgenerator& generator, Schluesselwert wert, 
         int y = 0;
         std::size_t pixel = 0;
         do {
-            x = ganzzahlig(generator.Zufallszahl(), breite);
-            y = ganzzahlig(generator.Zufallszahl(), hoehe);
+            x = generator.Zufallsganzzahl(breite);
+            y = generator.Zufallsganzzahl(hoehe);
             pixel = static_cast<std::size_t>(y) * static_cast<std::size_t>(breite) +
                     static_cast<std::size_t>(x);
         } while (belegt[pixel] != 0);

@@ -31,7 +31,8 @@ struct ErmittlungsErgebnis {
 // Seeds the generator with the key value (0 when it has none) and draws n
 // pairwise distinct positions: for each entry a column, then a row, drawn
 // again as a pair while the pixel is already taken. Refuses, before seeding,
-// when n exceeds breite * hoehe, since no n distinct pixels exist.
+// when n exceeds breite * hoehe, since no n distinct pixels exist, and when a
+// side exceeds picture::kMaxSeite, since no surface has such pixels.
 ErmittlungsErgebnis ermitteln(Zufallsgenerator& generator, Schluesselwert wert, std::int64_t n,
                               int breite, int hoehe);
 

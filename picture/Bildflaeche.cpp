@@ -1,13 +1,24 @@
 #include "picture/Bildflaeche.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace picture {
+namespace {
+
+int seite(int laenge) {
+    if (laenge > kMaxSeite) {
+        throw std::length_error("Bildflaeche: Seite länger als 16384 Bildpunkte");
+    }
+    return std::max(laenge, 0);
+}
+
+} // namespace
 
 Bildflaeche::Bildflaeche(int breite, int hoehe)
-    : breite_(std::max(breite, 0)), hoehe_(std::max(hoehe, 0)),
+    : breite_(seite(breite)), hoehe_(seite(hoehe)),
       pixel_(static_cast<std::size_t>(breite_) * static_cast<std::size_t>(hoehe_),
-             kUndurchsichtig) {}
+             inRgbx(kUndurchsichtig)) {}
 
 void Bildflaeche::kreis(int x, int y, int radius, Farbwert c) {
     if (radius < 0) {

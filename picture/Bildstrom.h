@@ -29,8 +29,6 @@ enum class DecodeError {
     PixelDataTruncated, // pixel data runs past the end of the file
 };
 
-inline constexpr int kMaxSeite = 16384;
-
 // The field and the reason, in German, for each error.
 const char* describe(DecodeError fehler);
 

@@ -16,7 +16,7 @@ core_test(test_picture ${_kern}/picture/test_farbwert.cpp ${_kern}/picture/test_
 set(CORE_LIBS punktgarten_text)
 core_test(test_text ${_kern}/text/test_text.cpp)
 set(CORE_LIBS punktgarten_key)
-core_test(test_key ${_kern}/key/test_key.cpp)
+core_test(test_key ${_kern}/key/test_key.cpp ${_kern}/key/test_ueberall.cpp)
 set(CORE_LIBS punktgarten_hiding)
 core_test(test_hiding ${_kern}/hiding/test_hiding.cpp)
 set(CORE_LIBS punktgarten_bitplane)

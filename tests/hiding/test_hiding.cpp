@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 using namespace hiding;
 using picture::Bildflaeche;
@@ -153,9 +155,12 @@ TEST(Einbetten, TooFewPositionsIsRefusedBeforeAnyPixelChanges) {
         const key::Positionstabelle t = tabelle(eintraege);
         EXPECT_EQ(einbetten(bild, text::Codes{'A', 'B'}, t), Status::ZuWenigePositionen);
         EXPECT_EQ(bild, vorher);
-        const AuslesenErgebnis e = auslesen(bild, t, 2);
-        EXPECT_EQ(e.status, Status::ZuWenigePositionen);
-        EXPECT_TRUE(e.codes.empty());
+        // 8 * INT64_MAX overflows: the count must be compared, not multiplied.
+        for (std::int64_t zeichen : {std::int64_t{2}, std::numeric_limits<std::int64_t>::max()}) {
+            const AuslesenErgebnis e = auslesen(bild, t, zeichen);
+            EXPECT_EQ(e.status, Status::ZuWenigePositionen) << zeichen;
+            EXPECT_TRUE(e.codes.empty());
+        }
     }
     Bildflaeche bild = originalbild();
     EXPECT_EQ(einbetten(bild, text::Codes{}, key::Positionstabelle{}), Status::Ok);

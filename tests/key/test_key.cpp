@@ -1,10 +1,12 @@
 #include "key/Positionstabelle.h"
 #include "key/Schluessel.h"
 #include "key/Zufallsgenerator.h"
+#include "picture/Bildflaeche.h"
 #include "text/Systemtext.h"
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <random>
 
 #include <set>
@@ -78,10 +80,32 @@ TEST(Zufallsgenerator, FirstValuesForFixedSeedsNeverDrift) {
 
 TEST(Zufallsgenerator, IntegerPartStaysBelowTheCount) {
     const double fastEins = 1.0 - 0x1.0p-53;
-    for (int anzahl : {1, 2, 3, 224, 290, 16384, 1 << 30}) {
+    for (int anzahl : {1, 2, 3, 224, 290, 16384, 1 << 30, std::numeric_limits<int>::max()}) {
         EXPECT_EQ(ganzzahlig(fastEins, anzahl), anzahl - 1) << anzahl;
         EXPECT_EQ(ganzzahlig(0.0, anzahl), 0);
     }
+}
+
+// Just below k / W the double product u * W can round up to k (and on x87 it
+// does not), so a floating-point floor differs between machines. The integer
+// part must be exact: k - 1 at the largest multiple of 2^-53 below k / W, k at
+// the next one, for every k of the picture's sides and a sample of large W.
+TEST(Zufallsgenerator, IntegerPartIsExactAtEveryBoundary) {
+    constexpr std::uint64_t kEins = std::uint64_t{1} << 53;
+    auto wert = [](std::uint64_t m) { return static_cast<double>(m) * 0x1.0p-53; };
+    EXPECT_EQ(ganzzahlig(0x1.c3f8f01c3f8f0p-5, 290), 15);
+    for (int w : {224, 290, 3, 1 << 30, std::numeric_limits<int>::max()}) {
+        const std::uint64_t schritt = w > 290 ? w / 97 : 1;
+        for (std::uint64_t k = 1; k < static_cast<std::uint64_t>(w); k += schritt) {
+            // The largest m with m * w < k * 2^53; k * 2^53 / w is below 2^53.
+            const std::uint64_t q = kEins / w * k + kEins % w * k / w;
+            const std::uint64_t m = (kEins % w * k) % w == 0 ? q - 1 : q;
+            ASSERT_EQ(ganzzahlig(wert(m), w), static_cast<int>(k) - 1) << k << " / " << w;
+            ASSERT_EQ(ganzzahlig(wert(m + 1), w), static_cast<int>(k)) << k << " / " << w;
+        }
+    }
+    EXPECT_EQ(ganzzahlig(wert((16 * kEins - 1) / 290), 290), 15);
+    EXPECT_EQ(ganzzahlig(wert((36 * kEins - 1) / 224), 224), 35);
 }
 
 // The table as the plain rule makes it: each candidate compared with every
@@ -179,7 +203,11 @@ TEST(Positionstabelle, MoreBitsThanPixelsIsRefusedUntouched) {
                            {16LL, 3, 5},
                            {1LL, 0, 224},
                            {1LL, 290, 0},
-                           {8LL, -1, -1}}) {
+                           {8LL, -1, -1},
+                           // Larger than any surface: 2^32 + 65536 pixels would
+                           // overflow every size on a 32-bit machine.
+                           {8LL, 65536, 65537},
+                           {1LL, picture::kMaxSeite + 1, 1}}) {
         Zufallsgenerator z;
         z.Startpunkt_festlegen(42);
         Zufallsgenerator unberuehrt = z;

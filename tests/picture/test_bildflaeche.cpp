@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
+#include <stdexcept>
 #include <utility>
 
 namespace {
@@ -83,6 +85,40 @@ TEST(Bildflaeche, CopyIsIndependent) {
     EXPECT_EQ(original.lesen(0, 0), 0x123456);
     kopie = original;
     EXPECT_EQ(kopie, original);
+}
+
+// The window shows rgbx() as bytes R, G, B, 255 without conversion; storing
+// native words would swap the colours on a big-endian machine.
+TEST(Bildflaeche, RgbxBytesAreRedGreenBlue255InRowOrder) {
+    struct Fall {
+        int x, y;
+        Farbwert c;
+        std::array<std::uint8_t, 4> bytes;
+    };
+    Bildflaeche bild(3, 2);
+    const Fall faelle[] = {{0, 0, 0x123456, {0x56, 0x34, 0x12, 0xFF}},
+                           {1, 0, kRot, {0xFF, 0x00, 0x00, 0xFF}},
+                           {2, 0, 0xFEDCBA, {0xBA, 0xDC, 0xFE, 0xFF}},
+                           {0, 1, kWeiss, {0xFF, 0xFF, 0xFF, 0xFF}},
+                           {2, 1, kSchwarz, {0x00, 0x00, 0x00, 0xFF}}};
+    for (const Fall& f : faelle) {
+        bild.setzen(f.x, f.y, f.c);
+    }
+    for (const Fall& f : faelle) {
+        const std::uint8_t* p = bild.rgbx() + 4 * (f.y * 3 + f.x);
+        EXPECT_EQ((std::array{p[0], p[1], p[2], p[3]}), f.bytes) << f.x << "," << f.y;
+    }
+    EXPECT_EQ(bild.rgbx()[4 * 4 + 3], 0xFF) << "an unset pixel is opaque black";
+}
+
+// A side above the limit would make the pixel count overflow std::size_t on a
+// 32-bit machine and the surface far smaller than its sides; it is refused
+// before anything is allocated.
+TEST(Bildflaeche, OversizedSidesAreRefused) {
+    for (auto [b, h] : {std::pair{65536, 65537}, {kMaxSeite + 1, 1}, {1, kMaxSeite + 1}}) {
+        EXPECT_THROW(Bildflaeche(b, h), std::length_error) << b << " x " << h;
+    }
+    EXPECT_EQ(Bildflaeche(kMaxSeite, 1).breite(), kMaxSeite);
 }
 
 } // namespace
