@@ -72,6 +72,10 @@ echo "pakettest: appstreamcli, desktop-file-validate"
 meldungen=$(appstreamcli validate --pedantic --no-net "$wurzel/$metainfo" 2>&1) \
   || fehler "appstreamcli: $meldungen"
 ! grep -q '^[EWIP]:' <<<"$meldungen" || fehler "appstreamcli: $meldungen"
+# The whole tree: metainfo, desktop entry and icons together.
+meldungen=$(appstreamcli validate-tree --pedantic --no-net "$wurzel" 2>&1) \
+  || fehler "appstreamcli validate-tree: $meldungen"
+! grep -q '^[EWIP]:' <<<"$meldungen" || fehler "appstreamcli validate-tree: $meldungen"
 desktop-file-validate "$wurzel/$desktop" || fehler "desktop-file-validate meldet Fehler"
 
 # One version everywhere: CMake, debian/changelog, the metainfo release, the man page.
