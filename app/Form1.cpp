@@ -2,6 +2,7 @@
 
 #include "app/Fensterlayout.h"
 #include "app/Fensterrahmen.h"
+#include "app/Fokusrahmen.h"
 #include "app/Infotext.h"
 #include "bitplane/LetztesBit.h"
 #include "bitplane/Markierung.h"
@@ -22,6 +23,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
@@ -58,8 +60,43 @@ picture::Bildflaeche eingebautesOriginalbild() {
     return std::move(ergebnis.bild);
 }
 
+// A text box in which every Tab moves the focus (Shift backwards) and none is
+// typed, so that no tab key press becomes a character of the hidden text; a
+// pasted tab still counts like any other character. It frames itself in the
+// highlight colour while it has the focus.
+class Textfeld : public QPlainTextEdit {
+  public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+  protected:
+    void keyPressEvent(QKeyEvent* taste) override {
+        if (taste->key() == Qt::Key_Tab || taste->key() == Qt::Key_Backtab) {
+            focusNextPrevChild(taste->key() == Qt::Key_Tab &&
+                               !(taste->modifiers() & Qt::ShiftModifier));
+            return;
+        }
+        QPlainTextEdit::keyPressEvent(taste);
+    }
+    void paintEvent(QPaintEvent* ereignis) override {
+        QPlainTextEdit::paintEvent(ereignis);
+        if (hasFocus()) {
+            QPainter maler(viewport());
+            fokusrahmen(maler, *viewport());
+        }
+    }
+    void focusInEvent(QFocusEvent* ereignis) override {
+        QPlainTextEdit::focusInEvent(ereignis);
+        viewport()->update();
+    }
+    void focusOutEvent(QFocusEvent* ereignis) override {
+        QPlainTextEdit::focusOutEvent(ereignis);
+        viewport()->update();
+    }
+};
+
 QPlainTextEdit* textfeld(QWidget* eltern, const char* name) {
-    auto* feld = new QPlainTextEdit(eltern);
+    auto* feld = new Textfeld(eltern);
+    feld->setTabChangesFocus(true);
     feld->setObjectName(name);
     feld->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     feld->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -140,25 +177,8 @@ void Form1::createControls() {
     // the pictures and labels take no focus, which leaves List1, Text2, Text3 in a ring.
     setTabOrder(List1, Text2);
     setTabOrder(Text2, Text3);
-    Text2->installEventFilter(this);
-    Text3->installEventFilter(this);
     // The first thing a user does is type the text to hide.
     Text2->setFocus();
-}
-
-bool Form1::eventFilter(QObject* ziel, QEvent* ereignis) {
-    // In the text boxes every Tab moves the focus (Shift backwards) and none
-    // is typed, so that no tab key press becomes a character of the hidden
-    // text; a pasted tab still counts like any other character.
-    if ((ziel == Text2 || ziel == Text3) && ereignis->type() == QEvent::KeyPress) {
-        const auto* taste = static_cast<QKeyEvent*>(ereignis);
-        if (taste->key() == Qt::Key_Tab || taste->key() == Qt::Key_Backtab) {
-            focusNextPrevChild(taste->key() == Qt::Key_Tab &&
-                               !(taste->modifiers() & Qt::ShiftModifier));
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(ziel, ereignis);
 }
 
 void Form1::ladeSchritt() {

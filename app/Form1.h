@@ -47,7 +47,6 @@ class Form1 : public QMainWindow {
 
   protected:
     bool event(QEvent* event) override;
-    bool eventFilter(QObject* ziel, QEvent* ereignis) override;
     void showEvent(QShowEvent* event) override;
 
   private:

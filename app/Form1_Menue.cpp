@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QStyleOptionMenuItem>
 
 namespace app {
@@ -96,6 +97,12 @@ void Form1::createActions() {
 
     // "Ende" sits in the menu bar itself and carries no command.
     leiste->addAction("Ende")->setObjectName("M_Ende");
+
+    // No item has an access key, so the keyboard reaches the menus through
+    // F10, as on most desktops; the arrow keys and Return do the rest.
+    auto* menuetaste = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuetaste, &QShortcut::activated, leiste,
+            [leiste] { leiste->setActiveAction(leiste->actions().constFirst()); });
 }
 
 } // namespace app

@@ -230,6 +230,26 @@ class TestForm1 : public QObject {
             QCOMPARE(text2()->toPlainText().count('\t'), 0);
             QVERIFY(fokus() != "Text2");
         }
+        // The box with the focus is framed in the highlight colour, the other is not.
+        for (QPlainTextEdit* feld : {text2(), text3()}) {
+            feld->setFocus();
+            for (QPlainTextEdit* box : {text2(), text3()}) {
+                const QImage bild = box->viewport()->grab().toImage();
+                const bool gerahmt = bild.pixelColor(0, bild.height() / 2) ==
+                                     box->palette().color(QPalette::Highlight);
+                QCOMPARE(gerahmt, box == feld);
+            }
+        }
+        // F10 opens the first menu; the arrow keys and Return choose an item.
+        QTest::keyClick(&f(), Qt::Key_F10);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QCOMPARE(f().menuBar()->activeAction()->objectName(), QString("M_Text_im_Fenster_verschluesseln"));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+        QCOMPARE(text2()->toPlainText(), kStandard);
+        text2()->setPlainText("abab");
+        text2()->moveCursor(QTextCursor::End);
+        text2()->setFocus();
         text2()->insertPlainText("\t"); // a pasted tab is a character like any other
         QCOMPARE(f().systemtext().size(), 5u);
 

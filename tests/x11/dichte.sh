@@ -107,7 +107,7 @@ echo "$name: Fenster ${rw}x${rh} (erwartet ${soll_w}x${soll_h}), Bilder $((bw * 
 
 # The keyboard: right after the start the focus is in Text2, so typing lands
 # there; Tab leaves the box without typing a tab.
-text2="$(((pw - 24) * k))x$(((th - 8) * k))+$((cx + (p1x + 4) * k))+$((cy + oben + (ty + 4) * k))"
+text2="$((pw / 2 * k))x$(((th - 8) * k))+$((cx + (p1x + 4) * k))+$((cy + oben + (ty + 4) * k))"
 # Dark pixels per device pixel ratio squared: a text cursor has a few dozen,
 # a typed word hundreds.
 dunkel() { convert "$arbeit/bild.png" -crop "$1" +repage -colorspace Gray -threshold 50% \
@@ -119,13 +119,13 @@ xdotool type --delay 20 "Antwort"
 sleep 0.5
 import -window root "$arbeit/bild.png"
 (( $(dunkel "$text2") > 80 )) || fehler "Getippter Text erscheint nicht in Text2"
-text3="$(((pw - 24) * k))x$(((th - 8) * k))+$((cx + (p2x + 4) * k))+$((cy + oben + (ty + 4) * k))"
+text3="$((pw / 2 * k))x$(((th - 8) * k))+$((cx + (p2x + 4) * k))+$((cy + oben + (ty + 4) * k))"
 (( $(dunkel "$text3") > 80 )) || fehler "Tab führt nicht von Text2 nach Text3"
 
-# The key input box: its outer top-left corner at the screen's 0, 0, and its
+# The key input box, chosen from the keyboard: its outer top-left corner at the screen's 0, 0, and its
 # title shown whole. Openbox writes titles in its default font, sans bold
 # 8 pt; an elided title is narrower than the title set in that font.
-xdotool mousemove "$((cx + 20 * k))" "$((cy + oben / 2))" click 1
+xdotool key F10
 sleep 0.5
 xdotool key Down Down Return
 dialog=$(fenster "Eingabe des privaten Schlüssels")
