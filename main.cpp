@@ -34,7 +34,7 @@ int main(int argc, char* argv[]) {
         Qt::HighDpiScaleFactorRoundingPolicy::RoundPreferFloor);
     QApplication programm(argc, argv);
     QApplication::setApplicationName("punktgarten");
-    QApplication::setDesktopFileName("punktgarten");
+    QApplication::setDesktopFileName("io.github.punktgarten.tarnbild");
     app::Form1 fenster;
     fenster.show();
     return QApplication::exec();
