@@ -1,5 +1,7 @@
 #include "app/Positionsliste.h"
 
+#include "picture/Bildflaeche.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
@@ -13,6 +15,9 @@
 #include <limits>
 
 namespace app {
+
+static_assert(picture::kMaxSeite - 1 <= std::numeric_limits<std::uint16_t>::max(),
+              "a coordinate must fit a list entry");
 
 Positionsmodell::Positionsmodell(QObject* parent) : QAbstractListModel(parent) {}
 
@@ -32,11 +37,12 @@ void Positionsmodell::anhaengen(const key::Positionstabelle& tabelle) {
             // Not value-initialised: only the pages that are written become resident.
             bloecke_.push_back(std::make_unique_for_overwrite<Eintrag[]>(kBlock));
         }
-        const int stueck = static_cast<int>(std::min<std::size_t>(kBlock - versatz,
-                                                                  static_cast<std::size_t>(n - k)));
+        const int stueck = static_cast<int>(
+            std::min<std::size_t>(kBlock - versatz, static_cast<std::size_t>(n - k)));
         Eintrag* block = bloecke_.back().get() + versatz;
         for (int j = 0; j < stueck; ++j) {
-            block[j] = {xs[k + j], ys[k + j]};
+            block[j] = {static_cast<std::uint16_t>(xs[k + j]),
+                        static_cast<std::uint16_t>(ys[k + j])};
         }
         k += stueck;
         zeilen_ += stueck;
@@ -290,9 +296,9 @@ void Positionsliste::changeEvent(QEvent* event) {
 
 QSize Positionsliste::viewportSizeHint() const {
     const QSize zeile = zeilengroesse();
-    const auto hoehe = std::min<std::int64_t>(static_cast<std::int64_t>(zeile.height()) *
-                                                  modell_->zeilen(),
-                                              std::numeric_limits<int>::max() / 2);
+    const auto hoehe =
+        std::min<std::int64_t>(static_cast<std::int64_t>(zeile.height()) * modell_->zeilen(),
+                               std::numeric_limits<int>::max() / 2);
     return {zeile.width(), static_cast<int>(hoehe)};
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The list of positions: one line "ddd   ddd" (column, row) per entry of every
 // determination so far, never cleared. The entries are kept as plain
-// coordinates, 8 bytes a line, and a line becomes text only when it is shown
+// coordinates, 4 bytes a line, and a line becomes text only when it is shown
 // or read, so a list of millions of lines costs what its visible lines cost.
 #include "key/Positionstabelle.h"
 
@@ -23,8 +23,9 @@ class Positionsmodell final : public QAbstractListModel {
     explicit Positionsmodell(QObject* parent = nullptr);
 
     // Appends entries 1..n of the table in order, announced as one block of
-    // inserted rows. An empty table appends nothing and announces nothing.
-    // Rows past the largest int a model can count are not appended.
+    // inserted rows. Coordinates are pixels of a surface, 0 .. kMaxSeite - 1. An empty table
+    // appends nothing and announces nothing. Rows past the largest int a model can count are not
+    // appended.
     void anhaengen(const key::Positionstabelle& tabelle);
 
     int zeilen() const { return zeilen_; }
@@ -35,16 +36,18 @@ class Positionsmodell final : public QAbstractListModel {
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
   private:
+    // A pixel of a picture surface: both coordinates below picture::kMaxSeite.
     struct Eintrag {
-        std::int32_t x;
-        std::int32_t y;
+        std::uint16_t x;
+        std::uint16_t y;
     };
-    // Fixed-size blocks: appending never moves what is already stored, and
-    // at most one block is partly empty.
-    static constexpr int kBlockBits = 16;
+    // Fixed-size blocks of 512 KiB: appending never moves what is already
+    // stored, and at most one block is partly empty.
+    static constexpr int kBlockBits = 17;
     static constexpr std::size_t kBlock = std::size_t{1} << kBlockBits;
+    using Block = std::unique_ptr<Eintrag[]>;
 
-    std::vector<std::unique_ptr<Eintrag[]>> bloecke_;
+    std::vector<Block> bloecke_;
     int zeilen_ = 0;
 };
 
@@ -89,8 +92,8 @@ class Positionsliste final : public QListView {
   private:
     QSize zeilengroesse() const; // of the first line; empty while there is none
     int obersteZeile() const;
-    int ganzSichtbar() const;   // lines that fit the viewport whole, at least 1
-    int zeileBei(int y) const;  // the row at viewport y, unbounded
+    int ganzSichtbar() const;  // lines that fit the viewport whole, at least 1
+    int zeileBei(int y) const; // the row at viewport y, unbounded
     int zeilenBreite() const;
 
     Positionsmodell* modell_;

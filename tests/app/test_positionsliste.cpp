@@ -30,8 +30,8 @@ key::Positionstabelle tabelle(int n, int start = 0) {
 }
 
 QString erwartet(const key::Positionstabelle& t, int k) {
-    return QString::fromStdString(key::listenzeile(t.PosX[static_cast<std::size_t>(k)],
-                                                   t.PosY[static_cast<std::size_t>(k)]));
+    return QString::fromStdString(
+        key::listenzeile(t.PosX[static_cast<std::size_t>(k)], t.PosY[static_cast<std::size_t>(k)]));
 }
 
 // The list as the window had it before, with the window's 8-point font.
@@ -62,8 +62,9 @@ class TestPositionsliste : public QObject {
         QTest::addColumn<int>("erster");
         QTest::addColumn<int>("zweiter");
         QTest::newRow("full capacity, then one character") << 64960 << 8;
-        QTest::newRow("across a storage block") << 65535 << 3;
-        QTest::newRow("exactly a block, then one more") << 65536 << 65536;
+        // The model keeps its entries in blocks of 2^17.
+        QTest::newRow("across a storage block") << 131071 << 3;
+        QTest::newRow("exactly a block, then one more") << 131072 << 131072;
         QTest::newRow("empty second table") << 8 << 0;
     }
     void blocksAreAppendedInOrderWithOneSignalEach() {

@@ -1,0 +1,36 @@
+#pragma once
+// What the benchmarks share: min and max beside the median, and the
+// resident memory of the process.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace messung {
+
+// Min and max beside the median, for runs with --benchmark_repetitions.
+inline void spanne(benchmark::internal::Benchmark* b) {
+    b->ComputeStatistics(
+        "min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
+    b->ComputeStatistics(
+        "max", [](const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); });
+}
+
+// VmRSS from /proc/self/status, in bytes; 0 where there is none.
+inline std::int64_t residentBytes() {
+    std::ifstream status("/proc/self/status");
+    std::string wort;
+    while (status >> wort) {
+        if (wort == "VmRSS:") {
+            std::int64_t kib = 0;
+            status >> kib;
+            return kib * 1024;
+        }
+    }
+    return 0;
+}
+
+} // namespace messung
