@@ -1,6 +1,10 @@
 #pragma once
-// What the benchmarks share: min and max beside the median, and the
-// resident memory of the process.
+// What the window benchmarks share: min and max beside the median, the
+// resident memory of the process, a paint counter and an offscreen main.
+#include <QApplication>
+#include <QEvent>
+#include <QObject>
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -30,6 +34,29 @@ inline std::int64_t residentBytes() {
             return kib * 1024;
         }
     }
+    return 0;
+}
+
+// Counts the paint events of the widgets it is installed on.
+class Malzaehler : public QObject {
+  public:
+    explicit Malzaehler(int& zahl) : zahl_(zahl) {}
+    bool eventFilter(QObject*, QEvent* ereignis) override {
+        zahl_ += ereignis->type() == QEvent::Paint;
+        return false;
+    }
+
+  private:
+    int& zahl_;
+};
+
+// The body of main: the benchmarks with a QApplication, offscreen.
+inline int offscreenAusfuehren(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication programm(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
     return 0;
 }
 

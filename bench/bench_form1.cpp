@@ -22,17 +22,7 @@ QAction* aktion(app::Form1& f, const char* name) {
     return f.findChild<QAction*>(name);
 }
 
-class Malzaehler : public QObject {
-  public:
-    explicit Malzaehler(int& zahl) : zahl_(zahl) {}
-    bool eventFilter(QObject*, QEvent* ereignis) override {
-        zahl_ += ereignis->type() == QEvent::Paint;
-        return false;
-    }
-
-  private:
-    int& zahl_;
-};
+using messung::Malzaehler;
 
 void vorbereiten(app::Form1& f, int zeichen) {
     f.findChild<QPlainTextEdit*>("Text2")->setPlainText(QString(zeichen, 'a'));
@@ -170,10 +160,5 @@ BENCHMARK_CAPTURE(BM_Form1_Befehl, Bild_entschluesseln, "M_Bild_entschluesseln")
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication programm(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return messung::offscreenAusfuehren(argc, argv);
 }

@@ -26,14 +26,7 @@ const key::Positionstabelle& volleTabelle() {
     return tabelle;
 }
 
-class Malzaehler : public QObject {
-  public:
-    bool eventFilter(QObject*, QEvent* ereignis) override {
-        zahl += ereignis->type() == QEvent::Paint;
-        return false;
-    }
-    int zahl = 0;
-};
+using messung::Malzaehler;
 
 std::unique_ptr<app::Positionsliste> neueListe(Malzaehler& zaehler) {
     auto liste = std::make_unique<app::Positionsliste>(nullptr);
@@ -57,18 +50,19 @@ void anhaengenUndMalen(app::Positionsliste& liste) {
 // the k - 1 before it are not timed.
 void BM_Positionsliste_Anhaengen(benchmark::State& state) {
     volleTabelle();
-    Malzaehler zaehler;
+    int malungen = 0;
+    Malzaehler zaehler(malungen);
     for (auto _ : state) {
         state.PauseTiming();
         auto liste = neueListe(zaehler);
         for (std::int64_t k = 1; k < state.range(0); ++k) {
             anhaengenUndMalen(*liste);
         }
-        const int vorher = zaehler.zahl;
+        const int vorher = malungen;
         state.ResumeTiming();
         anhaengenUndMalen(*liste);
         state.PauseTiming();
-        if (zaehler.zahl == vorher) {
+        if (malungen == vorher) {
             state.SkipWithError("the list was not painted");
         }
         liste.reset();
@@ -86,7 +80,8 @@ BENCHMARK(BM_Positionsliste_Anhaengen)
 // Resident memory gained by the process per listed line, painted and all.
 void BM_Positionsliste_Speicher(benchmark::State& state) {
     volleTabelle();
-    Malzaehler zaehler;
+    int malungen = 0;
+    Malzaehler zaehler(malungen);
     double bytesJeZeile = 0;
     for (auto _ : state) {
         malloc_trim(0); // what an earlier run freed must not be counted as reused
@@ -107,14 +102,15 @@ BENCHMARK(BM_Positionsliste_Speicher)
 // From one end of a list of about three million lines to the other, with the
 // repaint of the lines then in view; alternately down and up.
 void BM_Positionsliste_ZumEndeBlaettern(benchmark::State& state) {
-    Malzaehler zaehler;
+    int malungen = 0;
+    Malzaehler zaehler(malungen);
     auto liste = neueListe(zaehler);
     for (int k = 0; k < kDreiMillionen; ++k) {
         liste->anhaengen(volleTabelle());
     }
     QApplication::processEvents();
     bool unten = false;
-    const int vorher = zaehler.zahl;
+    const int vorher = malungen;
     for (auto _ : state) {
         unten = !unten;
         if (unten) {
@@ -124,7 +120,7 @@ void BM_Positionsliste_ZumEndeBlaettern(benchmark::State& state) {
         }
         liste->viewport()->repaint();
     }
-    if (zaehler.zahl - vorher < state.iterations()) {
+    if (malungen - vorher < state.iterations()) {
         state.SkipWithError("the list was not repainted");
     }
 }
@@ -135,10 +131,5 @@ BENCHMARK(BM_Positionsliste_ZumEndeBlaettern)
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication programm(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return messung::offscreenAusfuehren(argc, argv);
 }
