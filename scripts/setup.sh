@@ -2,7 +2,7 @@
 # Installs what building, running and testing punktgarten needs on Debian 12.
 # Idempotent: asks apt only for packages that are missing.
 set -euo pipefail
-pakete=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
+pakete=(build-essential cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
         libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick fonts-liberation
         clang libclang-rt-14-dev dpkg-dev desktop-file-utils time
         openbox x11-xserver-utils x11-utils
