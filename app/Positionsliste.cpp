@@ -1,5 +1,6 @@
 #include "app/Positionsliste.h"
 
+#include "app/Fokusrahmen.h"
 #include "picture/Bildflaeche.h"
 
 #include <QApplication>
@@ -331,9 +332,7 @@ void Positionsliste::paintEvent(QPaintEvent* event) {
     if (hasFocus()) {
         // The style marks only the current line, and only after a key press:
         // the whole list is framed, so the focus shows even while it is empty.
-        maler.setPen(QPen(palette().color(QPalette::Highlight), 1));
-        maler.setBrush(Qt::NoBrush);
-        maler.drawRect(viewport()->rect().adjusted(0, 0, -1, -1));
+        fokusrahmen(maler, *viewport());
     }
 }
 
