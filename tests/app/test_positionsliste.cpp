@@ -161,6 +161,38 @@ class TestPositionsliste : public QObject {
         QCOMPARE(liste.zeile(letzte), erwartet(t, 64960));
     }
 
+    void keysMoveTheCurrentLineAndKeepItInView_data() {
+        QTest::addColumn<QList<int>>("tasten");
+        QTest::addColumn<int>("zeile"); // -1: the last line, -2: one page below the first
+        QTest::newRow("Down") << QList<int>{Qt::Key_Down} << 1;
+        QTest::newRow("Up at the first line") << QList<int>{Qt::Key_Up} << 0;
+        QTest::newRow("End") << QList<int>{Qt::Key_End} << -1;
+        QTest::newRow("End, Down") << QList<int>{Qt::Key_End, Qt::Key_Down} << -1;
+        QTest::newRow("End, Home") << QList<int>{Qt::Key_End, Qt::Key_Home} << 0;
+        QTest::newRow("PageDown") << QList<int>{Qt::Key_PageDown} << -2;
+        QTest::newRow("PageDown, PageUp") << QList<int>{Qt::Key_PageDown, Qt::Key_PageUp} << 0;
+    }
+    void keysMoveTheCurrentLineAndKeepItInView() {
+        QFETCH(QList<int>, tasten);
+        QFETCH(int, zeile);
+        app::Positionsliste liste(nullptr);
+        wieImFenster(liste);
+        liste.anhaengen(tabelle(200000));
+        liste.show();
+        QVERIFY(QTest::qWaitForWindowActive(&liste));
+        liste.setCurrentIndex(liste.model()->index(0, 0));
+        for (int taste : tasten) {
+            QTest::keyClick(&liste, static_cast<Qt::Key>(taste));
+        }
+        const int hoehe = liste.visualRect(liste.model()->index(0, 0)).height();
+        const int erwartet = zeile == -1   ? liste.zeilen() - 1
+                             : zeile == -2 ? liste.viewport()->height() / hoehe
+                                           : zeile;
+        QCOMPARE(liste.currentIndex().row(), erwartet);
+        const QRect rechteck = liste.visualRect(liste.currentIndex());
+        QVERIFY(rechteck.top() >= 0 && rechteck.bottom() < liste.viewport()->height());
+    }
+
     void focusIsFramedEvenWhenEmpty_data() {
         QTest::addColumn<int>("zeilen");
         QTest::newRow("empty") << 0;
