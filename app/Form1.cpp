@@ -4,6 +4,7 @@
 #include "app/Fensterrahmen.h"
 #include "app/Fokusrahmen.h"
 #include "app/Infotext.h"
+#include "app/Positionsliste.h"
 #include "bitplane/LetztesBit.h"
 #include "bitplane/Markierung.h"
 #include "hiding/Auslesen.h"
@@ -19,7 +20,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
@@ -28,7 +28,6 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShowEvent>
-#include <QStringList>
 #include <QTextDocument>
 #include <QTimer>
 #include <QWindow>
@@ -153,18 +152,9 @@ void Form1::createControls() {
     Picture2->setToolTip(QStringLiteral("Kopie"));
     Picture2->setAccessibleName(QStringLiteral("Kopie des Bildes, in der der Text versteckt wird"));
 
-    List1 = new QListWidget(flaeche);
+    List1 = new Positionsliste(flaeche);
     List1->setObjectName("List1");
-    List1->setSortingEnabled(false);
-    List1->setUniformItemSizes(true); // keeps tens of thousands of lines fast
-    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // The style's text area is a few pixels narrower than a line, which still
-    // fits the viewport: show it whole rather than cut it with an ellipsis.
-    List1->setTextElideMode(Qt::ElideNone);
     List1->setAccessibleName(QStringLiteral("Liste der Positionen, Spalte und Zeile"));
-    QPalette farben = List1->palette();
-    farben.setColor(QPalette::Base, QApplication::palette("QMenu").color(QPalette::Window));
-    List1->setPalette(farben);
 
     Label1 = beschriftung(flaeche, "Label1", QStringLiteral("zu verschlüsselnder Text"));
     Label2 = beschriftung(flaeche, "Label2", QStringLiteral("entschlüsselter Text"));
@@ -260,9 +250,9 @@ void Form1::abweisen(const QString& meldung) {
 }
 
 bool Form1::zuLang(std::int64_t zeichen) {
-    const std::int64_t hoechstens =
-        static_cast<std::int64_t>(abmessungen_.Bildbreite) *
-        static_cast<std::int64_t>(abmessungen_.Bildhoehe) / hiding::kBitsJeZeichen;
+    const std::int64_t hoechstens = static_cast<std::int64_t>(abmessungen_.Bildbreite) *
+                                    static_cast<std::int64_t>(abmessungen_.Bildhoehe) /
+                                    hiding::kBitsJeZeichen;
     if (zeichen <= hoechstens) {
         return false;
     }
@@ -307,7 +297,8 @@ void Form1::schluesselFestlegen() {
     QFont titelschrift = QApplication::font();
     titelschrift.setBold(true);
     const QFontMetrics titelmass(titelschrift);
-    const int breite = titelmass.horizontalAdvance(kSchluesselTitel) * 3 / 2 + 8 * titelmass.height();
+    const int breite =
+        titelmass.horizontalAdvance(kSchluesselTitel) * 3 / 2 + 8 * titelmass.height();
     if (auto* frage = dialog.findChild<QLabel*>()) {
         frage->setWordWrap(true);
         frage->setMinimumWidth(breite);
@@ -338,13 +329,7 @@ void Form1::positionenErmitteln() {
     }
     if (ergebnis.tabelle.eintraege() > 0) { // an empty text keeps the old table
         tabelle_ = std::move(ergebnis.tabelle);
-        QStringList zeilen;
-        zeilen.reserve(static_cast<qsizetype>(tabelle_.eintraege()));
-        for (std::size_t k = 1; k < tabelle_.PosX.size(); ++k) {
-            zeilen.append(
-                QString::fromStdString(key::listenzeile(tabelle_.PosX[k], tabelle_.PosY[k])));
-        }
-        List1->addItems(zeilen);
+        List1->anhaengen(tabelle_);
     }
     M_Positionen_anzeigen->setEnabled(true);
     haken(M_Positionen_ermitteln);

@@ -14,7 +14,6 @@
 
 class QAction;
 class QLabel;
-class QListWidget;
 class QMenu;
 class QPlainTextEdit;
 
@@ -24,6 +23,8 @@ enum class Markierung;
 } // namespace bitplane
 
 namespace app {
+
+class Positionsliste;
 
 inline constexpr const char* kProgrammtitel = "punktgarten";
 inline constexpr const char* kStandardtext =
@@ -89,7 +90,7 @@ class Form1 : public QMainWindow {
     Bildanzeige* Picture2 = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
-    QListWidget* List1 = nullptr;
+    Positionsliste* List1 = nullptr;
     QPlainTextEdit* Text2 = nullptr;
     QPlainTextEdit* Text3 = nullptr;
 
