@@ -26,14 +26,17 @@ done
 
 QT_SCALE_FACTOR=$faktor "$programm" &
 pid=$!
-fenster() { # fenster TITEL: the id of the visible window with that title, after waiting
+wurzel=$(xwininfo -root | awk '/Window id:/ { print $4 }')
+fenster() { # fenster TITEL: the id of the visible window with that title, once framed
   local id=""
   for _ in $(seq 100); do
     id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
-    [ -n "$id" ] && { sleep 0.5; echo "$id"; return 0; }
+    if [ -n "$id" ] && [ "$(xwininfo -tree -id "$id" | awk '/Parent window id/ { print $4 }')" != "$wurzel" ]; then
+      sleep 0.5; echo "$id"; return 0
+    fi
     sleep 0.1
   done
-  fehler "Fenster \"$1\" erscheint nicht"
+  fehler "Fenster \"$1\" erscheint nicht mit Rahmen"
 }
 wid=$(fenster "Tarnbild - Demo")
 sleep 0.5

@@ -67,6 +67,7 @@ titel=$(xdotool getwindowname "$wid")
 waehle 0 3                     # die Positionen ermitteln
 waehle 0 4                     # den Text verschlüsseln
 waehle 1 1                     # das Bild entschlüsseln
+xdotool key Tab Tab; sleep 0.3 # the focus to List1, so that neither box shows its frame
 foto "$arbeit/entschluesselt.png"
 # The same text in the same font and size looks the same in both boxes.
 ausschnitt "$arbeit/entschluesselt.png" "270x79+7+$((oben + 246))" "$arbeit/text2.png"
