@@ -26,7 +26,8 @@ ErmittlungsErgebnis ermitteln(Zufallsgenerator& generator, Schluesselwert wert, 
     t.PosY.assign(static_cast<std::size_t>(n) + 1, 0);
     // Rejects exactly the candidates that a scan of all earlier entries would
     // reject, so the same draws are consumed and the table is the same.
-    std::vector<std::uint8_t> belegt(static_cast<std::size_t>(kapazitaet), 0);
+    // One bit per pixel: the whole map of a picture stays in the first-level cache.
+    std::vector<std::uint64_t> belegt((static_cast<std::size_t>(kapazitaet) + 63) / 64, 0);
     for (std::int64_t i = 1; i <= n; ++i) {
         int x = 0;
         int y = 0;
@@ -36,8 +37,8 @@ ErmittlungsErgebnis ermitteln(Zufallsgenerator& generator, Schluesselwert wert, 
             y = generator.Zufallsganzzahl(hoehe);
             pixel = static_cast<std::size_t>(y) * static_cast<std::size_t>(breite) +
                     static_cast<std::size_t>(x);
-        } while (belegt[pixel] != 0);
-        belegt[pixel] = 1;
+        } while ((belegt[pixel / 64] >> (pixel % 64)) & 1);
+        belegt[pixel / 64] |= std::uint64_t{1} << (pixel % 64);
         t.PosX[static_cast<std::size_t>(i)] = x;
         t.PosY[static_cast<std::size_t>(i)] = y;
     }
