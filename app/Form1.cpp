@@ -317,14 +317,11 @@ void Form1::schluesselFestlegen() {
 
 void Form1::positionenErmitteln() {
     const auto zeichen = static_cast<std::int64_t>(systemtext().size());
-    if (zuLang(zeichen)) {
-        return;
-    }
     key::ErmittlungsErgebnis ergebnis = key::ermitteln(
         zufallsgenerator_, schluesselwert_, hiding::bitanzahl(zeichen),
         static_cast<int>(abmessungen_.Bildbreite), static_cast<int>(abmessungen_.Bildhoehe));
     if (ergebnis.status != key::Ermittlung::Ok) {
-        fehlendePositionen(zeichen); // not reached: the length was checked above
+        fehlendePositionen(zeichen); // the text is longer than the picture can hold
         return;
     }
     if (ergebnis.tabelle.eintraege() > 0) { // an empty text keeps the old table
