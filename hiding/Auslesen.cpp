@@ -35,9 +35,7 @@ text::Codes zeichenAus(const Bitfolge& bits) {
 
 AuslesenErgebnis auslesen(const picture::Bildflaeche& bild, const key::Positionstabelle& tabelle,
                           std::int64_t zeichen) {
-    // Compared before multiplying: 8 * zeichen overflows for counts that no
-    // table can reach.
-    if (zeichen > tabelle.eintraege() / kBitsJeZeichen) {
+    if (!reichtFuerZeichen(tabelle, zeichen)) {
         return {Status::ZuWenigePositionen, {}};
     }
     return {Status::Ok,

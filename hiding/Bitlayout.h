@@ -23,4 +23,11 @@ inline bool reicht(const key::Positionstabelle& tabelle, std::int64_t n) {
     return n <= tabelle.eintraege();
 }
 
+// True when the table has the entries for every bit of a text of `zeichen`
+// characters. Compared before multiplying: 8 * zeichen overflows for counts
+// that no table can reach.
+inline bool reichtFuerZeichen(const key::Positionstabelle& tabelle, std::int64_t zeichen) {
+    return zeichen <= tabelle.eintraege() / kBitsJeZeichen;
+}
+
 } // namespace hiding

@@ -4,7 +4,7 @@ namespace hiding {
 
 Status einbetten(picture::Bildflaeche& bild, std::span<const std::uint8_t> codes,
                  const key::Positionstabelle& tabelle) {
-    if (!reicht(tabelle, bitanzahl(static_cast<std::int64_t>(codes.size())))) {
+    if (!reichtFuerZeichen(tabelle, static_cast<std::int64_t>(codes.size()))) {
         return Status::ZuWenigePositionen;
     }
     std::size_t k = 0;
