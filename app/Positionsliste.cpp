@@ -270,6 +270,7 @@ void Positionsliste::rowsInserted(const QModelIndex& parent, int start, int end)
 
 void Positionsliste::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
                                  const QList<int>& roles) {
+    // Skips QListView's, which updates row bookkeeping this view does not keep.
     QAbstractItemView::dataChanged(topLeft, bottomRight, roles);
 }
 
@@ -284,6 +285,7 @@ void Positionsliste::scrollContentsBy(int, int dy) {
 }
 
 void Positionsliste::resizeEvent(QResizeEvent* event) {
+    // Skips QListView's, which can schedule a layout of every row.
     QAbstractItemView::resizeEvent(event);
 }
 
