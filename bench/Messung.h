@@ -5,23 +5,15 @@
 #include <QEvent>
 #include <QObject>
 
+#include "Spanne.h"
+
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <string>
-#include <vector>
 
 namespace messung {
-
-// Min and max beside the median, for runs with --benchmark_repetitions.
-inline void spanne(benchmark::internal::Benchmark* b) {
-    b->ComputeStatistics(
-        "min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
-    b->ComputeStatistics(
-        "max", [](const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); });
-}
 
 // VmRSS from /proc/self/status, in bytes; 0 where there is none.
 inline std::int64_t residentBytes() {

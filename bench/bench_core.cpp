@@ -8,22 +8,16 @@
 #include "picture/Bildstrom.h"
 #include "picture/Originalbild.h"
 
+#include "Spanne.h"
+
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <vector>
 
 namespace {
 
-constexpr std::int64_t kVoll = 64960;
+using messung::spanne;
 
-// Min and max beside the median, for runs with --benchmark_repetitions.
-void spanne(benchmark::internal::Benchmark* b) {
-    b->ComputeStatistics(
-        "min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
-    b->ComputeStatistics(
-        "max", [](const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); });
-}
+constexpr std::int64_t kVoll = 64960;
 
 picture::Bildflaeche originalbild() {
     return picture::decode(picture::originalbildStrom()).bild;
