@@ -20,7 +20,8 @@ class Positionsspeicher {
 
     // Appends entries 1..n of the table in order, as far as kHoechstens
     // allows. Coordinates are pixels of a surface, 0 .. kMaxSeite - 1. Returns
-    // how many lines were appended.
+    // how many lines were appended. Throws std::bad_alloc, with nothing
+    // appended, when memory runs out.
     std::int64_t anhaengen(const key::Positionstabelle& tabelle);
 
     std::int64_t zeilen() const { return zeilen_; }

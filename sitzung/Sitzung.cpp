@@ -10,6 +10,7 @@
 #include "sitzung/Texte.h"
 #include "text/Utf8.h"
 
+#include <new>
 #include <stdexcept>
 #include <utility>
 
@@ -99,6 +100,18 @@ void Sitzung::aktivieren(std::string_view name) {
 
 Antwort Sitzung::ausfuehren(Befehl befehl, std::span<const std::uint8_t> text2,
                             std::span<const std::uint8_t> schluessel) {
+    // Every command allocates what it needs before it changes anything, so a
+    // lack of memory is one more refusal.
+    try {
+        return befehlAusfuehren(befehl, text2, schluessel);
+    } catch (const std::bad_alloc&) {
+        return abweisung("Für diesen Befehl reicht der Arbeitsspeicher nicht aus. Es wurde "
+                         "nichts verändert.");
+    }
+}
+
+Antwort Sitzung::befehlAusfuehren(Befehl befehl, std::span<const std::uint8_t> text2,
+                                  std::span<const std::uint8_t> schluessel) {
     const auto zeichen = static_cast<std::int64_t>(text2.size());
     switch (befehl) {
     case Befehl::TextEinfuegen:
@@ -179,8 +192,8 @@ Antwort Sitzung::positionenErmitteln(std::int64_t zeichen) {
     }
     Antwort a;
     if (ergebnis.tabelle.eintraege() > 0) { // an empty text keeps the old table
+        a.neueZeilen = liste_.anhaengen(ergebnis.tabelle);
         tabelle_ = std::move(ergebnis.tabelle);
-        a.neueZeilen = liste_.anhaengen(tabelle_);
     }
     a.ansage = std::to_string(a.neueZeilen) + " Positionen ermittelt.";
     aktivieren("M_Positionen_anzeigen");

@@ -64,6 +64,7 @@ class Sitzung {
     // Runs the command once. text2 is the text to hide as codes (a line break
     // as 13 10), read for the commands that liestText(); schluessel is the
     // entered key as codes for "den Schlüssel festlegen", empty on Cancel.
+    // When memory runs out, the command is refused and changes nothing.
     Antwort ausfuehren(Befehl befehl, std::span<const std::uint8_t> text2 = {},
                        std::span<const std::uint8_t> schluessel = {});
 
@@ -82,6 +83,8 @@ class Sitzung {
     std::int64_t kapazitaet() const;
 
   private:
+    Antwort befehlAusfuehren(Befehl befehl, std::span<const std::uint8_t> text2,
+                             std::span<const std::uint8_t> schluessel);
     Antwort textEinfuegen();
     Antwort schluesselFestlegen(std::span<const std::uint8_t> schluessel);
     Antwort positionenErmitteln(std::int64_t zeichen);
