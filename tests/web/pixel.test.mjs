@@ -1,0 +1,112 @@
+// Every device pixel of both canvases against the session's pictures: each picture pixel is
+// exactly k x k device pixels, k = max(1, floor(devicePixelRatio)), at the ratios a school's
+// screens have, in Chromium and Firefox.
+import { describe, it, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { ENGINES, starte, oeffne } from './lib/browser.mjs';
+import { lesePng } from './lib/png.mjs';
+import { waehle, schluessel, bild, gemalt } from './lib/seite.mjs';
+
+const VERHAELTNISSE = [1, 1.25, 1.5, 2];
+const ANSICHT = { width: 900, height: 600 };
+
+// Compares the canvas's device pixels on a screenshot with the RGBA of the picture.
+async function vergleiche(page, name, foto, dpr) {
+  const r = await page.$eval(`#${name}`, (c) => {
+    const b = c.getBoundingClientRect();
+    const s = getComputedStyle(c);
+    return { x: b.left + c.clientLeft + parseFloat(s.paddingLeft), y: b.top + c.clientTop + parseFloat(s.paddingTop),
+      w: c.clientWidth - parseFloat(s.paddingLeft) - parseFloat(s.paddingRight),
+      h: c.clientHeight - parseFloat(s.paddingTop) - parseFloat(s.paddingBottom),
+      bw: b.width, bh: b.height, dpr: devicePixelRatio };
+  });
+  assert.equal(r.dpr, dpr, 'the page sees the ratio');
+  const soll = await bild(page, name);
+  const { breite: W, hoehe: H } = await page.evaluate(() => ({ breite: window.tarnbildTest.breite, hoehe: window.tarnbildTest.hoehe }));
+  const k = Math.max(1, Math.floor(dpr));
+  const x0 = r.x * dpr;
+  const y0 = r.y * dpr;
+  const ganz = (v) => Math.abs(v - Math.round(v)) < 0.02;
+  assert.ok(ganz(x0) && ganz(y0), `${name} starts at device pixel (${x0}, ${y0}), not on a whole one`);
+  assert.ok(Math.abs(r.bw * dpr - W * k) < 0.02 && Math.abs(r.bh * dpr - H * k) < 0.02,
+    `${name} covers ${r.bw * dpr} x ${r.bh * dpr} device pixels, not ${W * k} x ${H * k}`);
+  const X0 = Math.round(x0);
+  const Y0 = Math.round(y0);
+  assert.ok(X0 + W * k <= foto.breite && Y0 + H * k <= foto.hoehe, `${name} lies outside the screenshot`);
+  let falsch = 0;
+  const beispiele = [];
+  for (let y = 0; y < H; y++) {
+    for (let x = 0; x < W; x++) {
+      const s = (y * W + x) * 4;
+      for (let dy = 0; dy < k; dy++) {
+        for (let dx = 0; dx < k; dx++) {
+          const i = ((Y0 + y * k + dy) * foto.breite + X0 + x * k + dx) * 4;
+          if (foto.rgba[i] !== soll[s] || foto.rgba[i + 1] !== soll[s + 1] || foto.rgba[i + 2] !== soll[s + 2]) {
+            if (falsch++ < 3) beispiele.push(`(${x},${y})+(${dx},${dy}) shows ${foto.rgba.subarray(i, i + 3).join('/')}, is ${soll.subarray(s, s + 3).join('/')}`);
+          }
+        }
+      }
+    }
+  }
+  assert.equal(falsch, 0, `${name} at ${dpr}: ${falsch} wrong device pixels, e.g. ${beispiele.join('; ')}`);
+  return soll;
+}
+
+async function foto(page, dpr) {
+  await gemalt(page);
+  const png = lesePng(await page.screenshot({ type: 'png' }));
+  assert.equal(png.breite, Math.round(ANSICHT.width * dpr), 'screenshot in device pixels');
+  return png;
+}
+
+// Hides the default text and shows the red low-bit plane, so that Picture2 differs from Picture1.
+async function veraendere(page) {
+  await waehle(page, 'M_text_einfuegen');
+  await schluessel(page);
+  await waehle(page, 'M_Positionen_ermitteln');
+  await waehle(page, 'M_Text_verschluesseln');
+  await waehle(page, 'M_letztes_Bit_anzeigen');
+}
+
+for (const engine of ENGINES) {
+  describe(`pictures in ${engine}`, () => {
+    let browser;
+    before(async () => { browser = await starte(engine); });
+    after(async () => { await browser?.close(); });
+
+    for (const dpr of VERHAELTNISSE) {
+      it(`shows both pictures exactly at device pixel ratio ${dpr}`, async () => {
+        const page = await oeffne(browser, { viewport: { ...ANSICHT, deviceScaleFactor: dpr } });
+        try {
+          const p1 = await vergleiche(page, 'Picture1', await foto(page, dpr), dpr);
+          const p2 = await vergleiche(page, 'Picture2', await foto(page, dpr), dpr);
+          assert.ok(p1.equals(p2), 'the working copy starts as the Originalbild');
+          await veraendere(page);
+          const f = await foto(page, dpr);
+          const q1 = await vergleiche(page, 'Picture1', f, dpr);
+          const q2 = await vergleiche(page, 'Picture2', f, dpr);
+          assert.ok(q1.equals(p1), 'Picture1 stays the Originalbild');
+          assert.ok(!q2.equals(q1), 'the low-bit view changes Picture2');
+          for (let i = 0; i < q2.length; i += 4) {
+            assert.ok((q2[i] === 0 || q2[i] === 255) && q2[i] === q2[i + 1] && q2[i] === q2[i + 2], 'black or white');
+          }
+        } finally { await page.close(); }
+      });
+    }
+
+    it('stays exact when the ratio changes under an open page (another screen, zoom)', async () => {
+      const page = await oeffne(browser, { viewport: { ...ANSICHT, deviceScaleFactor: 1 } });
+      try {
+        await veraendere(page);
+        for (const dpr of [2, 1.25, 1]) {
+          await page.setViewport({ ...ANSICHT, deviceScaleFactor: dpr });
+          await gemalt(page);
+          await gemalt(page);
+          const f = await foto(page, dpr);
+          await vergleiche(page, 'Picture1', f, dpr);
+          await vergleiche(page, 'Picture2', f, dpr);
+        }
+      } finally { await page.close(); }
+    });
+  });
+}
