@@ -1,16 +1,10 @@
 #include "app/Form1.h"
 
-#include "app/Fensterlayout.h"
 #include "app/Fensterrahmen.h"
 #include "app/Fokusrahmen.h"
-#include "app/Infotext.h"
 #include "app/Positionsliste.h"
-#include "bitplane/LetztesBit.h"
-#include "bitplane/Markierung.h"
-#include "hiding/Auslesen.h"
-#include "hiding/Einbetten.h"
-#include "picture/Bildstrom.h"
-#include "picture/Originalbild.h"
+#include "sitzung/Fensterlayout.h"
+#include "sitzung/Texte.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -43,20 +37,12 @@ static void ressourcenAnmelden() {
 namespace app {
 namespace {
 
-const QString kSchluesselFrage = QStringLiteral(
-    "Mit der Eingabe einer Zahl wird der Zufallsgenerator auf einen festen Startpunkt "
-    "festgelegt. Beim Dekodieren benötigt man diesen Schlüssel wieder.");
-const QString kSchluesselTitel = QStringLiteral("Eingabe des privaten Schlüssels");
-const QString kSchluesselVorgabe = QStringLiteral("Waldsee");
-const QString kSchluesselTitelzeile = QStringLiteral("Der Schlüssel hat den Wert ");
-const QString kVersteckt = QStringLiteral("In diesem Bild ist eine Nachricht versteckt");
+QString qtext(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
-picture::Bildflaeche eingebautesOriginalbild() {
-    picture::DecodeResult ergebnis = picture::decode(picture::originalbildStrom());
-    if (ergebnis.error != picture::DecodeError::None) {
-        qFatal("Das eingebaute Originalbild ist beschädigt: %s", picture::describe(ergebnis.error));
-    }
-    return std::move(ergebnis.bild);
+QString qtext(const std::string& utf8) {
+    return QString::fromStdString(utf8);
 }
 
 // A text box in which every Tab moves the focus (Shift backwards) and none is
@@ -118,13 +104,16 @@ QLabel* beschriftung(QWidget* eltern, const char* name, const QString& text) {
     return label;
 }
 
-void platzieren(QWidget* w, const Rechteck& r, float tx, float ty) {
+void platzieren(QWidget* w, const sitzung::Rechteck& r, float tx, float ty) {
+    using sitzung::pixel;
     w->setGeometry(pixel(r.Left, tx), pixel(r.Top, ty), pixel(r.Width, tx), pixel(r.Height, ty));
 }
 
 } // namespace
 
-Form1::Form1(QWidget* parent) : QMainWindow(parent), original_(eingebautesOriginalbild()) {
+Form1::Form1(QWidget* parent)
+    : QMainWindow(parent),
+      sitzung_(sitzung::eingebautesOriginalbild(), QLocale().decimalPoint().toStdString()) {
     setObjectName("Form1");
     ressourcenAnmelden();
     setWindowIcon(QIcon(QStringLiteral(":/punktgarten/punktgarten.png")));
@@ -143,21 +132,21 @@ void Form1::createControls() {
     flaeche->setObjectName("Form1_Flaeche");
     setCentralWidget(flaeche);
 
-    Picture1 = new Bildanzeige(original_, flaeche);
+    Picture1 = new Bildanzeige(sitzung_.originalbild(), flaeche);
     Picture1->setObjectName("Picture1");
-    Picture1->setToolTip(QStringLiteral("Originalbild"));
-    Picture1->setAccessibleName(QStringLiteral("Originalbild"));
-    Picture2 = new Bildanzeige(kopie_, flaeche);
+    Picture1->setToolTip(qtext(sitzung::kTooltipOriginal));
+    Picture1->setAccessibleName(qtext(sitzung::kNameOriginal));
+    Picture2 = new Bildanzeige(sitzung_.arbeitsbild(), flaeche);
     Picture2->setObjectName("Picture2");
-    Picture2->setToolTip(QStringLiteral("Kopie"));
-    Picture2->setAccessibleName(QStringLiteral("Kopie des Bildes, in der der Text versteckt wird"));
+    Picture2->setToolTip(qtext(sitzung_.tooltip()));
+    Picture2->setAccessibleName(qtext(sitzung::kNameKopie));
 
-    List1 = new Positionsliste(flaeche);
+    List1 = new Positionsliste(sitzung_.liste(), flaeche);
     List1->setObjectName("List1");
-    List1->setAccessibleName(QStringLiteral("Liste der Positionen, Spalte und Zeile"));
+    List1->setAccessibleName(qtext(sitzung::kNameListe));
 
-    Label1 = beschriftung(flaeche, "Label1", QStringLiteral("zu verschlüsselnder Text"));
-    Label2 = beschriftung(flaeche, "Label2", QStringLiteral("entschlüsselter Text"));
+    Label1 = beschriftung(flaeche, "Label1", qtext(sitzung::kLabel1));
+    Label2 = beschriftung(flaeche, "Label2", qtext(sitzung::kLabel2));
     Text2 = textfeld(flaeche, "Text2");
     Text2->setAccessibleName(Label1->text());
     Text3 = textfeld(flaeche, "Text3");
@@ -172,11 +161,12 @@ void Form1::createControls() {
 }
 
 void Form1::ladeSchritt() {
-    setWindowTitle(QStringLiteral("Tarnbild - Demo"));
+    setWindowTitle(qtext(sitzung_.titel()));
     const QScreen* bildschirm = screen();
     const float tx = 1440.0f / static_cast<float>(bildschirm->logicalDotsPerInchX());
     const float ty = 1440.0f / static_cast<float>(bildschirm->logicalDotsPerInchY());
-    const Fensterlayout f = fensterlayout(tx, ty, original_.breite(), original_.hoehe());
+    const sitzung::Fensterlayout f = sitzung::fensterlayout(
+        tx, ty, sitzung_.originalbild().breite(), sitzung_.originalbild().hoehe());
     platzieren(Picture1, f.Picture1, tx, ty);
     platzieren(Picture2, f.Picture2, tx, ty);
     platzieren(Label1, f.Label1, tx, ty);
@@ -184,10 +174,9 @@ void Form1::ladeSchritt() {
     platzieren(List1, f.List1, tx, ty);
     platzieren(Text2, f.Text2, tx, ty);
     platzieren(Text3, f.Text3, tx, ty);
-    aussenBreite_ = pixel(f.Width, tx);
-    aussenHoehe_ = pixel(f.Height, ty);
+    aussenBreite_ = sitzung::pixel(f.Width, tx);
+    aussenHoehe_ = sitzung::pixel(f.Height, ty);
     fensterGroesseSetzen();
-    abmessungen_ = picture::abmessungenVon(original_);
 }
 
 void Form1::fensterGroesseSetzen() {
@@ -201,16 +190,12 @@ void Form1::fensterGroesseSetzen() {
 }
 
 void Form1::aktivierungsSchritt() {
-    if (aktiviert_) {
-        return; // only the first activation gives the working copy its picture
-    }
-    aktiviert_ = true;
-    originalbildLaden();
+    zeigen(sitzung_.aktivieren()); // only the first gives the working copy its picture
 }
 
 void Form1::showEvent(QShowEvent* ereignis) {
     QMainWindow::showEvent(ereignis);
-    if (!ereignis->spontaneous() && !aktiviert_) {
+    if (!ereignis->spontaneous()) {
         aktivierungsSchritt();
         QTimer::singleShot(0, this, &Form1::fensterGroesseSetzen);
     }
@@ -231,74 +216,74 @@ text::Codes Form1::systemtext() const {
     return text::codes(Text2->document()->toRawText().toStdU32String());
 }
 
-void Form1::haken(QAction* eintrag) {
-    // Qt toggles a checkable action on every trigger; the checked action of an
-    // exclusive group of its own is never unchecked, not even for a moment.
-    if (!eintrag->actionGroup()) {
-        auto* gruppe = new QActionGroup(eintrag);
-        gruppe->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
-        eintrag->setCheckable(true);
-        gruppe->addAction(eintrag);
+void Form1::befehl(sitzung::Befehl befehl) {
+    const text::Codes schluessel =
+        sitzung::fragtSchluessel(befehl) ? schluesselErfragen() : text::Codes();
+    const text::Codes text = sitzung::liestText(befehl) ? systemtext() : text::Codes();
+    zeigen(sitzung_.ausfuehren(befehl, text, schluessel));
+}
+
+void Form1::zeigen(const sitzung::Antwort& antwort) {
+    if (antwort.neueZeilen > 0) {
+        List1->angehaengt(antwort.neueZeilen);
     }
-    eintrag->setChecked(true);
-}
-
-void Form1::abweisen(const QString& meldung) {
-    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kProgrammtitel), meldung,
-                    QMessageBox::Ok, this);
-    box.exec();
-}
-
-bool Form1::zuLang(std::int64_t zeichen) {
-    const std::int64_t hoechstens = static_cast<std::int64_t>(abmessungen_.Bildbreite) *
-                                    static_cast<std::int64_t>(abmessungen_.Bildhoehe) /
-                                    hiding::kBitsJeZeichen;
-    if (zeichen <= hoechstens) {
-        return false;
+    if (antwort.bildGeaendert) {
+        Picture2->update();
     }
-    abweisen(QStringLiteral("Der Text ist zu lang: Das Bild kann höchstens %1 Buchstaben "
-                            "aufnehmen, der Text hat %2 Zeichen.")
-                 .arg(hoechstens)
-                 .arg(zeichen));
-    return true;
-}
-
-void Form1::fehlendePositionen(std::int64_t zeichen) {
-    // No advice to determine positions that can never be determined.
-    if (zuLang(zeichen)) {
-        return;
+    if (antwort.titel) {
+        setWindowTitle(qtext(*antwort.titel));
     }
-    abweisen(QStringLiteral("Für diesen Text fehlen Positionen: Er braucht %1 Positionen "
-                            "(8 je Zeichen), ermittelt sind %2. Bitte zuerst „die Positionen "
-                            "ermitteln“ wählen.")
-                 .arg(hiding::bitanzahl(zeichen))
-                 .arg(tabelle_.eintraege()));
+    if (antwort.tooltip) {
+        Picture2->setToolTip(qtext(*antwort.tooltip));
+    }
+    if (antwort.text2) {
+        Text2->setPlainText(qtext(*antwort.text2));
+    }
+    if (antwort.text3) {
+        Text3->setPlainText(qtext(*antwort.text3));
+    }
+    menueZeigen();
+    if (!antwort.meldung.empty()) {
+        QMessageBox box(antwort.warnung ? QMessageBox::Warning : QMessageBox::NoIcon,
+                        qtext(sitzung::kProgrammtitel), qtext(antwort.meldung), QMessageBox::Ok,
+                        this);
+        box.exec();
+    }
 }
 
-void Form1::arbeitsbildGeaendert() {
-    Picture2->update();
+void Form1::menueZeigen() {
+    for (std::size_t i = 0; i < aktionen_.size(); ++i) {
+        const sitzung::Menuezustand& z = sitzung_.menue()[i];
+        QAction* a = aktionen_[i];
+        a->setEnabled(z.aktiv);
+        if (z.abgehakt && !a->isChecked()) {
+            // Qt toggles a checkable action on every trigger; the checked action
+            // of an exclusive group of its own is never unchecked, not even for
+            // a moment.
+            auto* gruppe = new QActionGroup(a);
+            gruppe->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+            a->setCheckable(true);
+            gruppe->addAction(a);
+            a->setChecked(true);
+        }
+    }
 }
 
-void Form1::textEinfuegen() {
-    Text2->setPlainText(QString::fromUtf8(kStandardtext));
-    haken(M_text_einfuegen);
-}
-
-void Form1::schluesselFestlegen() {
+text::Codes Form1::schluesselErfragen() {
     QInputDialog dialog(this);
     dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setWindowTitle(kSchluesselTitel);
-    dialog.setLabelText(kSchluesselFrage);
-    dialog.setTextValue(kSchluesselVorgabe);
-    dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
+    dialog.setWindowTitle(qtext(sitzung::kSchluesselTitel));
+    dialog.setLabelText(qtext(sitzung::kSchluesselFrage));
+    dialog.setTextValue(qtext(sitzung::kSchluesselVorgabe));
+    dialog.setOkButtonText(qtext(sitzung::kOk));
+    dialog.setCancelButtonText(qtext(sitzung::kAbbrechen));
     // The prompt wraps over several lines in a box wide enough for the window
     // manager to show the whole title beside its buttons.
     QFont titelschrift = QApplication::font();
     titelschrift.setBold(true);
     const QFontMetrics titelmass(titelschrift);
     const int breite =
-        titelmass.horizontalAdvance(kSchluesselTitel) * 3 / 2 + 8 * titelmass.height();
+        titelmass.horizontalAdvance(dialog.windowTitle()) * 3 / 2 + 8 * titelmass.height();
     if (auto* frage = dialog.findChild<QLabel*>()) {
         frage->setWordWrap(true);
         frage->setMinimumWidth(breite);
@@ -308,84 +293,7 @@ void Form1::schluesselFestlegen() {
     }
     dialog.move(0, 0); // upper left corner of the screen, not centred
     const QString eingabe = dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
-
-    schluesselwert_ = key::schluesselwert(text::codes(eingabe.toStdU32String()));
-    setWindowTitle(kSchluesselTitelzeile +
-                   (schluesselwert_ ? QString::number(*schluesselwert_) : QString()));
-    haken(M_den_Schluessel_festlegen);
-}
-
-void Form1::positionenErmitteln() {
-    const auto zeichen = static_cast<std::int64_t>(systemtext().size());
-    key::ErmittlungsErgebnis ergebnis = key::ermitteln(
-        zufallsgenerator_, schluesselwert_, hiding::bitanzahl(zeichen),
-        static_cast<int>(abmessungen_.Bildbreite), static_cast<int>(abmessungen_.Bildhoehe));
-    if (ergebnis.status != key::Ermittlung::Ok) {
-        fehlendePositionen(zeichen); // the text is longer than the picture can hold
-        return;
-    }
-    if (ergebnis.tabelle.eintraege() > 0) { // an empty text keeps the old table
-        tabelle_ = std::move(ergebnis.tabelle);
-        List1->anhaengen(tabelle_);
-    }
-    M_Positionen_anzeigen->setEnabled(true);
-    haken(M_Positionen_ermitteln);
-}
-
-void Form1::textVerschluesseln() {
-    const text::Codes codes = systemtext();
-    if (hiding::einbetten(kopie_, codes, tabelle_) != hiding::Status::Ok) {
-        fehlendePositionen(static_cast<std::int64_t>(codes.size()));
-        return;
-    }
-    arbeitsbildGeaendert();
-    Picture2->setToolTip(kVersteckt);
-    M_Bits_anzeigen->setEnabled(true);
-    M_entschluesseln->menuAction()->setEnabled(true);
-    haken(M_Text_verschluesseln);
-}
-
-void Form1::bildEntschluesseln() {
-    const auto zeichen = static_cast<std::int64_t>(systemtext().size());
-    const hiding::AuslesenErgebnis ergebnis = hiding::auslesen(kopie_, tabelle_, zeichen);
-    if (ergebnis.status != hiding::Status::Ok) {
-        fehlendePositionen(zeichen);
-        return;
-    }
-    Text3->setPlainText(QString::fromStdU32String(text::anzeige(ergebnis.codes)));
-}
-
-void Form1::letztesBitAnzeigen() {
-    bitplane::letztesBitAnzeigen(kopie_);
-    arbeitsbildGeaendert();
-}
-
-void Form1::letztesBitSetzen(bitplane::Regel regel) {
-    kopie_ = bitplane::letztesBitSetzen(original_, regel, zufallsgenerator_);
-    arbeitsbildGeaendert();
-}
-
-void Form1::markieren(bitplane::Markierung art) {
-    const auto zeichen = static_cast<std::int64_t>(systemtext().size());
-    if (bitplane::markieren(kopie_, tabelle_, hiding::bitanzahl(zeichen), art) !=
-        hiding::Status::Ok) {
-        fehlendePositionen(zeichen);
-        return;
-    }
-    arbeitsbildGeaendert();
-}
-
-void Form1::originalbildLaden() {
-    kopie_ = original_;
-    arbeitsbildGeaendert();
-}
-
-void Form1::infoZumBild() {
-    const std::string trenner = QLocale().decimalPoint().toStdString();
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kProgrammtitel),
-                    QString::fromStdString(app::infoZumBild(abmessungen_, trenner)),
-                    QMessageBox::Ok, this);
-    box.exec();
+    return text::codes(eingabe.toStdU32String());
 }
 
 } // namespace app

@@ -1,35 +1,22 @@
 #pragma once
-// The one window of the program. It owns all state of a run, and each menu
-// command is a short handler that reads the controls, calls one core
-// function, writes the result back and sets menu states last.
+// The one window of the program: a view of one Sitzung. Each menu item runs
+// one session command; the window reads the controls it needs, shows what the
+// command answered and copies the session's menu states onto its actions.
 #include "app/Bildanzeige.h"
-#include "key/Positionstabelle.h"
-#include "key/Schluessel.h"
-#include "key/Zufallsgenerator.h"
-#include "picture/Abmessungen.h"
-#include "picture/Bildflaeche.h"
+#include "sitzung/Sitzung.h"
 #include "text/Systemtext.h"
 
 #include <QMainWindow>
 
+#include <array>
+
 class QAction;
 class QLabel;
-class QMenu;
 class QPlainTextEdit;
-
-namespace bitplane {
-enum class Regel;
-enum class Markierung;
-} // namespace bitplane
 
 namespace app {
 
 class Positionsliste;
-
-inline constexpr const char* kProgrammtitel = "punktgarten";
-inline constexpr const char* kStandardtext =
-    "Hier kommt etwas zu stehen, was unglaublich schwer zu entschlüsseln ist, weil man "
-    "eigentlich gar nichts davon mitkriegt, dass überhaupt an das Bild Hand angelegt wurde.";
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -40,11 +27,12 @@ class Form1 : public QMainWindow {
     // break as 13 10. Every command that reads Text2 goes through here.
     text::Codes systemtext() const;
 
-    const picture::Bildflaeche& originalbild() const { return original_; }
-    const picture::Bildflaeche& arbeitsbild() const { return kopie_; }
-    const picture::Abmessungen& abmessungen() const { return abmessungen_; }
-    const key::Schluesselwert& schluesselwert() const { return schluesselwert_; }
-    const key::Positionstabelle& positionstabelle() const { return tabelle_; }
+    const sitzung::Sitzung& sitzung() const { return sitzung_; }
+    const picture::Bildflaeche& originalbild() const { return sitzung_.originalbild(); }
+    const picture::Bildflaeche& arbeitsbild() const { return sitzung_.arbeitsbild(); }
+    const picture::Abmessungen& abmessungen() const { return sitzung_.abmessungen(); }
+    const key::Schluesselwert& schluesselwert() const { return sitzung_.schluesselwert(); }
+    const key::Positionstabelle& positionstabelle() const { return sitzung_.positionstabelle(); }
 
   protected:
     bool event(QEvent* event) override;
@@ -57,31 +45,12 @@ class Form1 : public QMainWindow {
     void aktivierungsSchritt();
     void fensterGroesseSetzen();
 
-    // Commands, one per menu item.
-    void textEinfuegen();
-    void schluesselFestlegen();
-    void positionenErmitteln();
-    void textVerschluesseln();
-    void bildEntschluesseln();
-    void letztesBitAnzeigen();
-    void letztesBitSetzen(bitplane::Regel regel);
-    void markieren(bitplane::Markierung art);
-    void originalbildLaden();
-    void infoZumBild();
+    void befehl(sitzung::Befehl befehl);
+    text::Codes schluesselErfragen();
+    void zeigen(const sitzung::Antwort& antwort);
+    void menueZeigen();
 
-    void arbeitsbildGeaendert();
-    void abweisen(const QString& meldung);
-    bool zuLang(std::int64_t zeichen);
-    void fehlendePositionen(std::int64_t zeichen);
-    static void haken(QAction* eintrag);
-
-    picture::Bildflaeche original_;
-    picture::Bildflaeche kopie_;
-    picture::Abmessungen abmessungen_;
-    key::Schluesselwert schluesselwert_;
-    key::Positionstabelle tabelle_;
-    key::Zufallsgenerator zufallsgenerator_;
-    bool aktiviert_ = false;
+    sitzung::Sitzung sitzung_;
     bool gerahmt_ = false;
     int aussenBreite_ = 0;
     int aussenHoehe_ = 0;
@@ -94,13 +63,9 @@ class Form1 : public QMainWindow {
     QPlainTextEdit* Text2 = nullptr;
     QPlainTextEdit* Text3 = nullptr;
 
-    QAction* M_text_einfuegen = nullptr;
-    QAction* M_den_Schluessel_festlegen = nullptr;
-    QAction* M_Positionen_ermitteln = nullptr;
-    QAction* M_Text_verschluesseln = nullptr;
-    QMenu* M_entschluesseln = nullptr;
-    QAction* M_Positionen_anzeigen = nullptr;
-    QAction* M_Bits_anzeigen = nullptr;
+    // One action per entry of the menu table, in its order; a menu's is its
+    // menuAction().
+    std::array<QAction*, sitzung::kMenueGroesse> aktionen_{};
 };
 
 } // namespace app

@@ -1,8 +1,5 @@
-// The menu tree of Form1: captions, order, separators, object names and the
-// start-up states, in one place.
+// Form1's menu bar, built from the session's menu table.
 #include "app/Form1.h"
-#include "bitplane/LetztesBit.h"
-#include "bitplane/Markierung.h"
 
 #include <QAction>
 #include <QMenu>
@@ -29,74 +26,43 @@ class Menue : public QMenu {
     }
 };
 
-QMenu* menue(QMenuBar* leiste, const char* name, const QString& titel) {
+QMenu* menue(QMenuBar* leiste, const QString& titel) {
     QMenu* m = new Menue(titel, leiste);
     leiste->addMenu(m);
-    m->menuAction()->setObjectName(name);
     m->setSeparatorsCollapsible(false); // two separators in a row stay two lines
     return m;
-}
-
-void trenner(QMenu* m, const char* name) {
-    m->addSeparator()->setObjectName(name);
 }
 
 } // namespace
 
 void Form1::createActions() {
     QMenuBar* leiste = menuBar();
+    QMenu* aktuell = nullptr;
     // Captions carry no '&', so no item gets an access key.
-    auto eintrag = [this](QMenu* m, const char* name, const QString& text, auto slot) {
-        QAction* a = m->addAction(text, this, slot);
-        a->setObjectName(name);
-        return a;
-    };
-
-    QMenu* v = menue(leiste, "M_Text_im_Fenster_verschluesseln", "Verschlüsseln");
-    M_text_einfuegen = eintrag(v, "M_text_einfuegen", "Text einfügen", &Form1::textEinfuegen);
-    trenner(v, "m_trenner10");
-    M_den_Schluessel_festlegen = eintrag(v, "M_den_Schluessel_festlegen", "den Schlüssel festlegen",
-                                         &Form1::schluesselFestlegen);
-    trenner(v, "M_Trenner5");
-    M_Positionen_ermitteln = eintrag(v, "M_Positionen_ermitteln", "die Positionen ermitteln",
-                                     &Form1::positionenErmitteln);
-    trenner(v, "M_Trenner6");
-    M_Text_verschluesseln =
-        eintrag(v, "M_Text_verschluesseln", "den Text verschlüsseln", &Form1::textVerschluesseln);
-
-    M_entschluesseln = menue(leiste, "M_entschluesseln", "Entschlüsseln");
-    eintrag(M_entschluesseln, "M_Bild_entschluesseln", "das Bild entschlüsseln",
-            &Form1::bildEntschluesseln);
-    M_entschluesseln->menuAction()->setEnabled(false);
-
-    QMenu* a = menue(leiste, "M_anzeige", "Anzeige");
-    eintrag(a, "M_letztes_Bit_anzeigen", "letztes Bit anzeigen", &Form1::letztesBitAnzeigen);
-    trenner(a, "M_Trenner4");
-    trenner(a, "m_trenner1");
-    eintrag(a, "M_letztes_Bit_auf_0", "letztes Bit auf 0 setzen",
-            [this] { letztesBitSetzen(bitplane::Regel::Null); });
-    trenner(a, "M_Trenner2");
-    eintrag(a, "M_letztes_Bit_auf_1", "letztes Bit auf 1 setzen",
-            [this] { letztesBitSetzen(bitplane::Regel::Eins); });
-    trenner(a, "M_Trenner3");
-    eintrag(a, "M_letztes_Bit_auf_Zufall_setzen", "letztes Bit auf Zufall setzen",
-            [this] { letztesBitSetzen(bitplane::Regel::Zufall); });
-    trenner(a, "m_trenner9");
-    M_Positionen_anzeigen = eintrag(a, "M_Positionen_anzeigen", "Positionen anzeigen",
-                                    [this] { markieren(bitplane::Markierung::Kreise); });
-    M_Positionen_anzeigen->setEnabled(false);
-    trenner(a, "M_Trenner8");
-    M_Bits_anzeigen = eintrag(a, "M_Bits_anzeigen", "Bits anzeigen",
-                              [this] { markieren(bitplane::Markierung::Punkte); });
-    M_Bits_anzeigen->setEnabled(false);
-    trenner(a, "m_trenner12");
-    eintrag(a, "M_Originalbild_laden", "Originalbild laden", &Form1::originalbildLaden);
-
-    QMenu* info = menue(leiste, "M_Info", "Info");
-    eintrag(info, "M_Info_zum_Bild", "Info zum Bild", &Form1::infoZumBild);
-
-    // "Ende" sits in the menu bar itself and carries no command.
-    leiste->addAction("Ende")->setObjectName("M_Ende");
+    for (std::size_t i = 0; i < sitzung::kMenue.size(); ++i) {
+        const sitzung::Menueeintrag& e = sitzung::kMenue[i];
+        const QString titel =
+            QString::fromUtf8(e.titel.data(), static_cast<qsizetype>(e.titel.size()));
+        QAction* a = nullptr;
+        switch (e.art) {
+        case sitzung::Art::Menue:
+            aktuell = menue(leiste, titel);
+            a = aktuell->menuAction();
+            break;
+        case sitzung::Art::Eintrag:
+            a = aktuell->addAction(titel, this, [this, b = e.befehl] { befehl(b); });
+            break;
+        case sitzung::Art::Trenner:
+            a = aktuell->addSeparator();
+            break;
+        case sitzung::Art::Leiste:
+            a = leiste->addAction(titel); // carries no command
+            break;
+        }
+        a->setObjectName(QString::fromUtf8(e.name.data(), static_cast<qsizetype>(e.name.size())));
+        aktionen_[i] = a;
+    }
+    menueZeigen();
 
     // No item has an access key, so the keyboard reaches the menus through
     // F10, as on most desktops; the arrow keys and Return do the rest.

@@ -1,7 +1,6 @@
 #include "app/Positionsliste.h"
 
 #include "app/Fokusrahmen.h"
-#include "picture/Bildflaeche.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -17,44 +16,20 @@
 
 namespace app {
 
-static_assert(picture::kMaxSeite - 1 <= std::numeric_limits<std::uint16_t>::max(),
-              "a coordinate must fit a list entry");
+Positionsmodell::Positionsmodell(const sitzung::Positionsspeicher& speicher, QObject* parent)
+    : QAbstractListModel(parent), speicher_(speicher) {}
 
-Positionsmodell::Positionsmodell(QObject* parent) : QAbstractListModel(parent) {}
-
-void Positionsmodell::anhaengen(const key::Positionstabelle& tabelle) {
-    const std::int64_t frei = std::numeric_limits<int>::max() - static_cast<std::int64_t>(zeilen_);
-    const int n = static_cast<int>(std::min(tabelle.eintraege(), frei));
+void Positionsmodell::angehaengt(std::int64_t n) {
     if (n <= 0) {
         return;
     }
-    beginInsertRows(QModelIndex(), zeilen_, zeilen_ + n - 1);
-    const std::int32_t* xs = tabelle.PosX.data() + 1;
-    const std::int32_t* ys = tabelle.PosY.data() + 1;
-    for (int k = 0; k < n;) {
-        const auto ziel = static_cast<std::size_t>(zeilen_);
-        const std::size_t versatz = ziel & (kBlock - 1);
-        if (versatz == 0) {
-            // Not value-initialised: only the pages that are written become resident.
-            bloecke_.push_back(std::make_unique_for_overwrite<Eintrag[]>(kBlock));
-        }
-        const int stueck = static_cast<int>(
-            std::min<std::size_t>(kBlock - versatz, static_cast<std::size_t>(n - k)));
-        Eintrag* block = bloecke_.back().get() + versatz;
-        for (int j = 0; j < stueck; ++j) {
-            block[j] = {static_cast<std::uint16_t>(xs[k + j]),
-                        static_cast<std::uint16_t>(ys[k + j])};
-        }
-        k += stueck;
-        zeilen_ += stueck;
-    }
+    beginInsertRows(QModelIndex(), zeilen_, static_cast<int>(zeilen_ + n - 1));
+    zeilen_ = static_cast<int>(speicher_.zeilen());
     endInsertRows();
 }
 
 QString Positionsmodell::zeile(int i) const {
-    const auto k = static_cast<std::size_t>(i);
-    const Eintrag& e = bloecke_[k >> kBlockBits][k & (kBlock - 1)];
-    return QString::fromStdString(key::listenzeile(e.x, e.y));
+    return QString::fromStdString(speicher_.zeile(i));
 }
 
 int Positionsmodell::rowCount(const QModelIndex& parent) const {
@@ -69,8 +44,8 @@ QVariant Positionsmodell::data(const QModelIndex& index, int role) const {
     return zeile(index.row());
 }
 
-Positionsliste::Positionsliste(QWidget* parent)
-    : QListView(parent), modell_(new Positionsmodell(this)) {
+Positionsliste::Positionsliste(const sitzung::Positionsspeicher& speicher, QWidget* parent)
+    : QListView(parent), modell_(new Positionsmodell(speicher, this)) {
     setModel(modell_);
     setSelectionMode(SingleSelection);
     setVerticalScrollMode(ScrollPerItem);

@@ -1,32 +1,27 @@
 #pragma once
-// The list of positions: one line "ddd   ddd" (column, row) per entry of every
-// determination so far, never cleared. The entries are kept as plain
-// coordinates, 4 bytes a line, and a line becomes text only when it is shown
-// or read, so a list of millions of lines costs what its visible lines cost.
-#include "key/Positionstabelle.h"
+// The list of positions: a view of the session's store, one line "ddd   ddd"
+// (column, row) per entry of every determination so far. A line becomes text
+// only when it is shown or read, so a list of millions of lines costs what
+// its visible lines cost.
+#include "sitzung/Positionsspeicher.h"
 
 #include <QAbstractListModel>
 #include <QListView>
 
-#include <cstddef>
 #include <cstdint>
-#include <memory>
-#include <vector>
 
 namespace app {
 
-// One row per listed entry, the line as Qt::DisplayRole and
-// Qt::AccessibleTextRole. Rows are only ever appended.
+// One row per line of the session's position list, the line as
+// Qt::DisplayRole and Qt::AccessibleTextRole. Rows are only ever appended.
 class Positionsmodell final : public QAbstractListModel {
     Q_OBJECT
   public:
-    explicit Positionsmodell(QObject* parent = nullptr);
+    Positionsmodell(const sitzung::Positionsspeicher& speicher, QObject* parent = nullptr);
 
-    // Appends entries 1..n of the table in order, announced as one block of
-    // inserted rows. Coordinates are pixels of a surface, 0 .. kMaxSeite - 1. An empty table
-    // appends nothing and announces nothing. Rows past the largest int a model can count are not
-    // appended.
-    void anhaengen(const key::Positionstabelle& tabelle);
+    // The store has grown by its last n lines: announced as one block of
+    // inserted rows.
+    void angehaengt(std::int64_t n);
 
     int zeilen() const { return zeilen_; }
     // The line of row i, 0 <= i < zeilen().
@@ -36,19 +31,8 @@ class Positionsmodell final : public QAbstractListModel {
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
   private:
-    // A pixel of a picture surface: both coordinates below picture::kMaxSeite.
-    struct Eintrag {
-        std::uint16_t x;
-        std::uint16_t y;
-    };
-    // Fixed-size blocks of 512 KiB: appending never moves what is already
-    // stored, and at most one block is partly empty.
-    static constexpr int kBlockBits = 17;
-    static constexpr std::size_t kBlock = std::size_t{1} << kBlockBits;
-    using Block = std::unique_ptr<Eintrag[]>;
-
-    std::vector<Block> bloecke_;
-    int zeilen_ = 0;
+    const sitzung::Positionsspeicher& speicher_;
+    int zeilen_ = 0; // as announced; the store holds at most an int's worth
 };
 
 // The view: every line has the height and width of the first, so a row's
@@ -56,12 +40,12 @@ class Positionsmodell final : public QAbstractListModel {
 // lines, has no horizontal scroll bar, cuts no line short, draws its
 // background in the menu colour and frames itself while it has the focus.
 // It derives from QListView so that it is announced as a list.
-class Positionsliste final : public QListView {
+class Positionsliste : public QListView {
     Q_OBJECT
   public:
-    explicit Positionsliste(QWidget* parent);
+    Positionsliste(const sitzung::Positionsspeicher& speicher, QWidget* parent);
 
-    void anhaengen(const key::Positionstabelle& tabelle) { modell_->anhaengen(tabelle); }
+    void angehaengt(std::int64_t n) { modell_->angehaengt(n); }
     int zeilen() const { return modell_->zeilen(); }
     QString zeile(int i) const { return modell_->zeile(i); }
 

@@ -1,7 +1,7 @@
 // The position list on its own, offscreen, at the window's size and font:
 // appending a full-capacity block with its paint, the resident memory per
 // listed line, and scrolling across three million lines.
-#include "app/Positionsliste.h"
+#include "EigeneListe.h"
 #include "bench/Messung.h"
 
 #include <QApplication>
@@ -28,8 +28,8 @@ const key::Positionstabelle& volleTabelle() {
 
 using messung::Malzaehler;
 
-std::unique_ptr<app::Positionsliste> neueListe(Malzaehler& zaehler) {
-    auto liste = std::make_unique<app::Positionsliste>(nullptr);
+std::unique_ptr<EigeneListe> neueListe(Malzaehler& zaehler) {
+    auto liste = std::make_unique<EigeneListe>(nullptr);
     QFont schrift = liste->font();
     schrift.setPointSize(8);
     liste->setFont(schrift);
@@ -40,7 +40,7 @@ std::unique_ptr<app::Positionsliste> neueListe(Malzaehler& zaehler) {
     return liste;
 }
 
-void anhaengenUndMalen(app::Positionsliste& liste) {
+void anhaengenUndMalen(EigeneListe& liste) {
     liste.anhaengen(volleTabelle());
     QApplication::processEvents();
     liste.viewport()->repaint();

@@ -1,5 +1,6 @@
 // Drives the real window offscreen through its object names, as a user would.
 #include "Fensterhilfe.h"
+#include "sitzung/Texte.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -55,7 +56,7 @@ const std::vector<std::pair<Eintrag, std::vector<Eintrag>>> kMenue = {
     {{"M_Ende", "Ende", true}, {}},
 };
 
-const QString kStandard = QString::fromUtf8(app::kStandardtext);
+const QString kStandard = QString::fromUtf8(sitzung::kStandardtext);
 
 // Builds a menu item's style option the way its menu does when it paints:
 // through a pointer to the protected, virtual member, so the menu's own

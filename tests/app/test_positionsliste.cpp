@@ -1,7 +1,7 @@
 // The position list on its own, offscreen: every line readable through the
 // model, blocks appended in order with one signal each, the look of the
 // QListWidget it replaces, and the last lines of a long list on screen.
-#include "app/Positionsliste.h"
+#include "EigeneListe.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -70,7 +70,7 @@ class TestPositionsliste : public QObject {
     void blocksAreAppendedInOrderWithOneSignalEach() {
         QFETCH(int, erster);
         QFETCH(int, zweiter);
-        app::Positionsliste liste(nullptr);
+        EigeneListe liste(nullptr);
         QAbstractItemModel* modell = liste.model();
         QSignalSpy eingefuegt(modell, &QAbstractItemModel::rowsInserted);
         const key::Positionstabelle a = tabelle(erster, 0);
@@ -105,7 +105,7 @@ class TestPositionsliste : public QObject {
     void looksLikeTheListWidgetItReplaces() {
         QFETCH(bool, amEnde);
         const key::Positionstabelle t = tabelle(1000);
-        app::Positionsliste neu(nullptr);
+        EigeneListe neu(nullptr);
         wieImFenster(neu);
         neu.anhaengen(t);
         QListWidget alt;
@@ -133,7 +133,7 @@ class TestPositionsliste : public QObject {
     }
 
     void scrollingToTheEndOfALongListPaintsItsLastLines() {
-        app::Positionsliste liste(nullptr);
+        EigeneListe liste(nullptr);
         wieImFenster(liste);
         const key::Positionstabelle t = tabelle(64960);
         for (int i = 0; i < 46; ++i) { // about three million lines
@@ -175,7 +175,7 @@ class TestPositionsliste : public QObject {
     void keysMoveTheCurrentLineAndKeepItInView() {
         QFETCH(QList<int>, tasten);
         QFETCH(int, zeile);
-        app::Positionsliste liste(nullptr);
+        EigeneListe liste(nullptr);
         wieImFenster(liste);
         liste.anhaengen(tabelle(200000));
         liste.show();
@@ -202,7 +202,7 @@ class TestPositionsliste : public QObject {
         QFETCH(int, zeilen);
         QWidget fenster;
         auto* feld = new QLineEdit(&fenster);
-        auto* liste = new app::Positionsliste(&fenster);
+        auto* liste = new EigeneListe(&fenster);
         wieImFenster(*liste);
         liste->anhaengen(tabelle(zeilen));
         fenster.show();

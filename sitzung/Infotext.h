@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace app {
+namespace sitzung {
 
 // The general format of a single-precision value: a whole number as plain
 // digits without group separators, otherwise at most 7 significant digits
@@ -15,4 +15,4 @@ std::string zahlText(float wert, std::string_view dezimaltrenner);
 // "Das Bild hat 290 * 224 = 64960 Bildpunkte Damit könnte man ..." (UTF-8).
 std::string infoZumBild(const picture::Abmessungen& abmessungen, std::string_view dezimaltrenner);
 
-} // namespace app
+} // namespace sitzung

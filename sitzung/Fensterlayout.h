@@ -2,7 +2,7 @@
 // The start-up layout of the window in twips, as a function of the screen's
 // twips per pixel and the picture's size in pixels. Every sum is formed in
 // single precision from the values placed before it.
-namespace app {
+namespace sitzung {
 
 struct Rechteck {
     float Left = 0;
@@ -22,4 +22,4 @@ Fensterlayout fensterlayout(float tx, float ty, int bildBreite, int bildHoehe);
 // Twips to whole screen pixels, rounded to the nearest.
 int pixel(float twips, float twipsJePixel);
 
-} // namespace app
+} // namespace sitzung

@@ -1,8 +1,8 @@
-#include "app/Fensterlayout.h"
+#include "sitzung/Fensterlayout.h"
 
 #include <cmath>
 
-namespace app {
+namespace sitzung {
 namespace {
 // Fixed sizes of the window definition.
 constexpr float kPicture1Left = 60;
@@ -37,4 +37,4 @@ int pixel(float twips, float twipsJePixel) {
     return static_cast<int>(std::lround(twips / twipsJePixel));
 }
 
-} // namespace app
+} // namespace sitzung

@@ -1,8 +1,8 @@
-#include "app/Infotext.h"
+#include "sitzung/Infotext.h"
 
 #include <cstdio>
 
-namespace app {
+namespace sitzung {
 
 std::string zahlText(float wert, std::string_view dezimaltrenner) {
     char puffer[48];
@@ -25,4 +25,4 @@ std::string infoZumBild(const picture::Abmessungen& a, std::string_view trenner)
            zahlText(a.Bildpunktzahl / 8.0f, trenner) + " Buchstaben verschlüsseln";
 }
 
-} // namespace app
+} // namespace sitzung
