@@ -174,16 +174,22 @@
   // ---------------------------------------------------------------- menus
   function menueleisteBauen() {
     const leiste = $('Menueleiste');
-    const ablage = $('Menues');
     let aktuell = null;
     menue.forEach((e, index) => {
       if (e.art === 'Menue' || e.art === 'Leiste') {
+        // Each entry of the menu bar and its menu share a wrapper without a
+        // role, so the menu opens right below its entry.
+        const huelle = document.createElement('div');
+        huelle.className = 'huelle';
+        huelle.setAttribute('role', 'none');
         const el = document.createElement('div');
         el.id = e.name;
+        el.className = 'kopf';
         el.setAttribute('role', 'menuitem');
         el.tabIndex = -1;
         el.textContent = e.titel;
-        leiste.appendChild(el);
+        huelle.appendChild(el);
+        leiste.appendChild(huelle);
         aktuell = { index, el, liste: null, kinder: [] };
         oben.push(aktuell);
         if (e.art === 'Menue') {
@@ -193,7 +199,8 @@
           l.setAttribute('role', 'menu');
           l.setAttribute('aria-labelledby', e.name);
           l.hidden = true;
-          ablage.appendChild(l);
+          l.addEventListener('keydown', menueTaste);
+          huelle.appendChild(l);
           el.setAttribute('aria-haspopup', 'menu');
           el.setAttribute('aria-expanded', 'false');
           el.setAttribute('aria-controls', l.id);
@@ -233,9 +240,8 @@
       }
     });
     leiste.addEventListener('keydown', leistenTaste);
-    ablage.addEventListener('keydown', menueTaste);
     document.addEventListener('mousedown', (e) => {
-      if (aktiv && !leiste.contains(e.target) && !ablage.contains(e.target)) menueBeenden(false);
+      if (aktiv && !leiste.contains(e.target)) menueBeenden(false);
     });
   }
 
@@ -282,9 +288,6 @@
     schliessen();
     const o = oben[i];
     if (!o.liste || !sitzung.oeffenbar(o.index)) { o.el.focus(); return; }
-    const r = o.el.getBoundingClientRect();
-    o.liste.style.left = (r.left + window.scrollX) + 'px';
-    o.liste.style.top = (r.bottom + window.scrollY) + 'px';
     o.liste.hidden = false;
     o.el.setAttribute('aria-expanded', 'true');
     offen = i;
@@ -371,7 +374,7 @@
     });
     // Leaving the menus with the mouse or the focus ends menu mode.
     document.addEventListener('focusin', (e) => {
-      if (aktiv && !$('Menueleiste').contains(e.target) && !$('Menues').contains(e.target)) {
+      if (aktiv && !$('Menueleiste').contains(e.target)) {
         schliessen();
         aktiv = false;
       }
@@ -388,6 +391,14 @@
     einrichten() {
       window.addEventListener('resize', () => this.malen());
       this.ratioBeobachten();
+      // Chromium changes the ratio under emulation (and so under the browser
+      // tests) without either event; a look at every frame costs one
+      // comparison and catches every other way too.
+      const schauen = () => {
+        if (window.devicePixelRatio !== this.ratio) this.malen();
+        requestAnimationFrame(schauen);
+      };
+      requestAnimationFrame(schauen);
     },
     // A change of the device pixel ratio (zoom, another screen) fires no
     // resize everywhere; a media query for the current ratio does.
@@ -403,6 +414,7 @@
       const w = sitzung.breite();
       const h = sitzung.hoehe();
       const dpr = window.devicePixelRatio || 1;
+      this.ratio = window.devicePixelRatio;
       const k = Math.max(1, Math.floor(dpr));
       if (c.width !== w * k || c.height !== h * k) {
         c.width = w * k;
