@@ -34,8 +34,8 @@ const OHNE_VSYNC = {
 };
 
 // Arms the page: the Return that chooses the item starts the clock (capture phase, before the
-// page's own handler); the clock stops at the first animation frame after the list has grown,
-// the frame that shows the new lines.
+// page's own handler); the clock stops when the frame that shows the grown list has been made,
+// at the animation frame after it.
 const scharf = (page) => page.evaluate(() => {
   const t = window.tarnbildTest;
   const vorher = t.zeilen();
@@ -46,7 +46,7 @@ const scharf = (page) => page.evaluate(() => {
       const t0 = performance.now();
       requestAnimationFrame(function bild() {
         if (t.zeilen() === vorher) { requestAnimationFrame(bild); return; }
-        fertig(performance.now() - t0);
+        requestAnimationFrame(() => fertig(performance.now() - t0));
       });
     }, true);
   });
@@ -71,9 +71,7 @@ async function ermittlung(engine) {
     }
     const n = await zeilen(page);
     if (n !== (RUNDEN + 1) * 64960) throw new Error(`${n} lines after ${RUNDEN + 1} determinations`);
-    console.log(`${engine}: full-capacity determination (8120 characters, 64960 lines), Return to the frame that shows them: ${spanne(gemalt)}`);
-    const speicher = await page.evaluate(() => (performance.memory ? performance.memory.usedJSHeapSize : null));
-    if (speicher) console.log(`${engine}: JS heap with ${n} lines: ${(speicher / 1048576).toFixed(1)} MB`);
+    console.log(`${engine}: full-capacity determination (8120 characters, 64960 lines), Return to the painted frame that shows them: ${spanne(gemalt)}`);
   } finally { await browser.close(); }
 }
 

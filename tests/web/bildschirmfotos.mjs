@@ -12,6 +12,7 @@ process.env.TARNBILD_HTML = resolve(html);
 const { ENGINES, starte, oeffne } = await import('./lib/browser.mjs');
 const { waehle, schluessel, gemalt } = await import('./lib/seite.mjs');
 const { starteWebkit, webkitFehlt } = await import('./lib/webkit.mjs');
+const { lesePng, schreibePng } = await import('./lib/png.mjs');
 mkdirSync(ausgabe, { recursive: true });
 
 async function strasse(page) {
@@ -54,7 +55,12 @@ if (fehlt) {
     await page.oeffne();
     await strasse(page);
     const datei = join(ausgabe, 'tarnbild-webkit.png');
-    writeFileSync(datei, await page.screenshot());
+    // WebDriver takes the whole viewport, in device pixels; the window's part is cut out here.
+    const ganz = lesePng(await page.screenshot());
+    const dpr = await page.evaluate(() => devicePixelRatio);
+    const r = await fensterRechteck(page);
+    const geraet = Object.fromEntries(Object.entries(r).map(([k, v]) => [k, Math.round(v * dpr)]));
+    writeFileSync(datei, schreibePng(ganz, geraet));
     console.log(datei);
   } catch (e) {
     fehler++;

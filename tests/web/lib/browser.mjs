@@ -23,7 +23,7 @@ export function seitenPfad() {
 export const seitenUrl = () => pathToFileURL(seitenPfad()).href;
 
 const CHROMIUM_ARGS = ['--no-sandbox', '--disable-gpu', '--disable-background-networking',
-  '--disable-component-update', '--disable-sync', '--no-first-run', '--hide-scrollbars',
+  '--disable-component-update', '--disable-sync', '--no-first-run',
   '--font-render-hinting=none'];
 
 // prefs: Firefox preferences for a fresh profile (e.g. layout.css.devPixelsPerPx).

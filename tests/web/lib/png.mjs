@@ -1,5 +1,5 @@
 // Decodes the 8-bit, non-interlaced PNGs that browsers write for screenshots into RGBA.
-import { inflateSync } from 'node:zlib';
+import { inflateSync, deflateSync } from 'node:zlib';
 
 const KANAELE = { 0: 1, 2: 3, 4: 2, 6: 4 }; // grey, RGB, grey+alpha, RGBA
 
@@ -58,4 +58,37 @@ export function lesePng(daten) {
     else rgba.set([q[0], q[1], q[2], bpp === 4 ? q[3] : 255], i * 4);
   }
   return { breite, hoehe, rgba };
+}
+
+const CRC = Array.from({ length: 256 }, (_, n) => {
+  let c = n;
+  for (let k = 0; k < 8; k++) c = c & 1 ? 0xedb88320 ^ (c >>> 1) : c >>> 1;
+  return c >>> 0;
+});
+function stueck(typ, inhalt) {
+  const kopf = Buffer.alloc(8);
+  kopf.writeUInt32BE(inhalt.length, 0);
+  kopf.write(typ, 4, 'latin1');
+  let crc = 0xffffffff;
+  for (const b of Buffer.concat([kopf.subarray(4), inhalt])) crc = CRC[(crc ^ b) & 255] ^ (crc >>> 8);
+  const ende = Buffer.alloc(4);
+  ende.writeUInt32BE((crc ^ 0xffffffff) >>> 0, 0);
+  return Buffer.concat([kopf, inhalt, ende]);
+}
+
+// A rectangle of an RGBA picture as an RGB PNG.
+export function schreibePng({ breite, rgba }, { x, y, width, height }) {
+  const roh = Buffer.alloc(height * (width * 3 + 1));
+  for (let j = 0; j < height; j++) {
+    for (let i = 0; i < width; i++) {
+      const q = ((y + j) * breite + x + i) * 4;
+      roh.set(rgba.subarray(q, q + 3), j * (width * 3 + 1) + 1 + i * 3);
+    }
+  }
+  const ihdr = Buffer.alloc(13);
+  ihdr.writeUInt32BE(width, 0);
+  ihdr.writeUInt32BE(height, 4);
+  ihdr.set([8, 2, 0, 0, 0], 8);
+  return Buffer.concat([Buffer.from([0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a]), stueck('IHDR', ihdr),
+    stueck('IDAT', deflateSync(roh, { level: 9 })), stueck('IEND', Buffer.alloc(0))]);
 }
