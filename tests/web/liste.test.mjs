@@ -19,6 +19,7 @@ const aktuelleZeile = (page) => page.evaluate(() => {
   const l = liste.getBoundingClientRect();
   return {
     id, rolle: option.getAttribute('role'), text: option.textContent.trim(),
+    nr: Number(option.getAttribute('aria-posinset')), von: Number(option.getAttribute('aria-setsize')),
     sichtbar: o.top >= l.top - 0.5 && o.bottom <= l.bottom + 0.5 && o.height > 0,
     optionen: liste.querySelectorAll('[role=option]').length,
     imListenfeld: liste.contains(option),
@@ -51,12 +52,18 @@ for (const engine of ENGINES) {
         await page.keyboard.press('Tab');
         await page.keyboard.up('Shift');
         assert.equal(await wo(page), 'List1');
-        const fahrten = [['End', letzte], ['ArrowUp', vorletzte], ['ArrowDown', letzte], ['Home', erste], ['End', letzte]];
-        for (const [taste, erwartet] of fahrten) {
+        // [key, expected line, its number from 1]
+        const fahrten = [['End', letzte, n], ['ArrowUp', vorletzte, n - 1], ['ArrowDown', letzte, n],
+          ['Home', erste, 1], ['PageDown'], ['End', letzte, n], ['PageUp']];
+        for (const [taste, erwartet, nr] of fahrten) {
           await page.keyboard.press(taste);
           await gemalt(page);
           const z = await aktuelleZeile(page);
-          assert.equal(z.text, erwartet, `after ${taste}`);
+          // A screen reader hears the line's place in the whole list, not in the few rows the DOM holds.
+          assert.equal(z.von, n, `after ${taste}: aria-setsize`);
+          if (nr) assert.equal(z.nr, nr, `after ${taste}: aria-posinset`);
+          else assert.ok(z.nr > (taste === 'PageDown' ? 2 : n - 200) && z.nr < (taste === 'PageDown' ? 200 : n - 1), `${taste} moved to line ${z.nr}`);
+          assert.equal(z.text, erwartet ?? await page.evaluate((i) => window.tarnbildTest.zeile(i), z.nr - 1), `after ${taste}`);
           assert.equal(z.rolle, 'option', `after ${taste}`);
           assert.ok(z.imListenfeld && z.sichtbar, `after ${taste} the current line is not shown: ${JSON.stringify(z)}`);
           assert.ok(z.optionen < 200, `${z.optionen} options in the DOM: the list is not virtual`);

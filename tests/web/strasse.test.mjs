@@ -5,7 +5,7 @@ import assert from 'node:assert/strict';
 import { ENGINES, starte, oeffne } from './lib/browser.mjs';
 import {
   MENUE, EINTRAEGE, istTrenner, STANDARDTEXT, zuLang, fehlen, wo, menuezustand, zustaende, waehle,
-  meldung, schluessel, setzeText, wert, zeilen, bild, gemalt, offen,
+  meldung, schluessel, setzeText, wert, zeilen, bild, gemalt, offen, warteDialog,
 } from './lib/seite.mjs';
 
 const START_AUS = ['M_Bits_anzeigen', 'M_Positionen_anzeigen', 'M_entschluesseln'];
@@ -56,6 +56,12 @@ for (const engine of ENGINES) {
       for (const id of ['M_text_einfuegen', 'M_den_Schluessel_festlegen', 'M_Positionen_ermitteln', 'M_Text_verschluesseln']) {
         assert.equal(z[id].rolle, 'menuitemcheckbox', id);
       }
+      const beschriftung = await page.evaluate(() => ['Label1', 'Label2', 'Picture1', 'Picture2'].map((id) => {
+        const e = document.getElementById(id);
+        return e.tagName === 'CANVAS' ? [e.title, e.getAttribute('role'), !!e.getAttribute('aria-label')] : e.textContent.trim();
+      }));
+      assert.deepEqual(beschriftung, ['zu verschlüsselnder Text', 'entschlüsselter Text',
+        ['Originalbild', 'img', true], ['Kopie', 'img', true]]);
       const p1 = await bild(page, 'Picture1');
       assert.equal(p1.length, 290 * 224 * 4);
       assert.ok(p1.equals(await bild(page, 'Picture2')), 'the working copy starts as the Originalbild');
@@ -78,6 +84,9 @@ for (const engine of ENGINES) {
       await waehle(page, 'M_Positionen_ermitteln');
       await gemalt(page);
       assert.equal(await zeilen(page), 8 * laenge);
+      // The live region tells a screen reader how many positions were determined.
+      await page.waitForFunction((n) => new RegExp(`\\b${n}\\b`).test(document.getElementById('Ansage').textContent),
+        { timeout: 3000 }, 8 * laenge);
       assert.deepEqual(await zustaende(page), {
         aus: ['M_Bits_anzeigen', 'M_entschluesseln'],
         haken: ['M_Positionen_ermitteln', 'M_den_Schluessel_festlegen'],
@@ -106,6 +115,7 @@ for (const engine of ENGINES) {
         aus: [],
         haken: ['M_Positionen_ermitteln', 'M_Text_verschluesseln', 'M_den_Schluessel_festlegen'],
       });
+      assert.equal(await page.$eval('#Picture2', (e) => e.title), 'In diesem Bild ist eine Nachricht versteckt');
       const geaendert = geaendertePunkte(p1, await bild(page, 'Picture2'), 290);
       assert.ok(geaendert.length > 0, 'hiding changed no pixel');
       for (const p of geaendert) assert.ok(positionen.includes(p), `pixel ${p} changed but is no listed position`);
@@ -122,6 +132,38 @@ for (const engine of ENGINES) {
       assert.deepEqual(folge, ['Text3', 'List1', 'Text2']);
       assert.equal(await wert(page, 'Text2'), text);
       assert.equal(await wert(page, 'Text3'), text);
+    });
+
+    it('asks for the key in a box at the top-left corner and values it afresh each time', async () => {
+      await frisch();
+      const prefix = 'Der Schlüssel hat den Wert ';
+      // [how the box is answered, caption afterwards]
+      const faelle = [
+        [async () => page.keyboard.press('Enter'), `${prefix}709`],
+        [async () => { await page.$eval('#Schluessel', (e) => e.select()); await page.keyboard.type('A'); await page.keyboard.press('Enter'); }, `${prefix}65`],
+        [async () => page.keyboard.press('Escape'), prefix],
+        [async () => { await page.$eval('#Schluessel', (e) => e.select()); await page.keyboard.type('12'); await page.keyboard.press('Enter'); }, `${prefix}99`],
+        [async () => page.click('#Schluessel_Abbrechen'), prefix],
+        [async () => { await page.$eval('#Schluessel', (e) => e.select()); await page.keyboard.press('Backspace'); await page.keyboard.press('Enter'); }, prefix],
+        [async () => page.click('#Schluessel_OK'), `${prefix}709`],
+      ];
+      for (const [antwort, titel] of faelle) {
+        await waehle(page, 'M_den_Schluessel_festlegen');
+        await warteDialog(page, 'Schluesseldialog');
+        const box = await page.evaluate(() => {
+          const d = document.getElementById('Schluesseldialog');
+          const r = d.getBoundingClientRect();
+          return { x: r.left, y: r.top, titel: document.getElementById(d.getAttribute('aria-labelledby'))?.textContent.trim(),
+            frage: d.textContent.includes('Mit der Eingabe einer Zahl wird der Zufallsgenerator auf einen festen Startpunkt festgelegt. Beim Dekodieren benötigt man diesen Schlüssel wieder.'),
+            wert: document.getElementById('Schluessel').value, fokus: document.activeElement.id, modal: d.matches(':modal') };
+        });
+        assert.deepEqual(box, { x: 0, y: 0, titel: 'Eingabe des privaten Schlüssels', frage: true, wert: 'Waldsee', fokus: 'Schluessel', modal: true });
+        await antwort();
+        await page.waitForFunction(() => !document.getElementById('Schluesseldialog').open, { timeout: 5000 });
+        // document.title drops a trailing space; the title element keeps the caption as set.
+        assert.equal(await page.$eval('title', (e) => e.textContent), titel);
+        assert.deepEqual(await zustaende(page), { aus: START_AUS, haken: ['M_den_Schluessel_festlegen'] });
+      }
     });
 
     it('"Text einfügen" puts the default text in, and a checked command stays checked when chosen again', async () => {
