@@ -4,12 +4,15 @@
 // its own.
 //
 // Keyboard: the focus starts in Text2; Tab and Shift+Tab cycle List1, Text2,
-// Text3. F10 opens the menu bar, as in the desktop window. Alt+M does the
-// same, for keyboards without function keys (iPad) and for browsers that keep
-// F10 for themselves; Alt+M is no shortcut in Chromium, Firefox or Safari,
-// and on a Mac, where Option+M types a character, it is matched by its key
-// position. In the menus the arrows move (wrapping), Return and Space choose,
-// Escape closes them and gives the focus back to the control that had it.
+// Text3. F10 opens the menu bar, as in the desktop window: a real F10 (an X11
+// key press, not only a script's event) reaches the page in Chromium, Firefox
+// and WebKitGTK, which keep it for themselves only when the page does not take
+// it. Alt+M does the same, for keyboards without function keys (iPad) and for
+// browsers or desktops that keep F10; it is no shortcut of Chromium, Firefox
+// or Safari, and on a Mac, where Option+M types a character, it is matched by
+// its key position. In the menus the arrows move (wrapping), Return and Space
+// choose, Escape closes them and gives the focus back to the control that had
+// it.
 'use strict';
 
 (function () {
