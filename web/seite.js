@@ -126,15 +126,19 @@
     return document.querySelector('dialog[open]') !== null;
   }
 
+  // Shows a modal box and resolves with its value once it is closed, however
+  // that happens: a button, Escape (Chromium closes without a cancel event
+  // when Escape comes twice without a click between), or the browser.
   function modal(dialog, fokus, abschluss) {
     return new Promise((fertig) => {
-      const schliessen = (wert) => {
-        dialog.removeEventListener('cancel', abbruch);
-        dialog.close();
-        fertig(wert);
-      };
+      let wert = abschluss.abbrechen();
+      const schliessen = (w) => { wert = w; dialog.close(); };
       const abbruch = (e) => { e.preventDefault(); schliessen(abschluss.abbrechen()); };
       dialog.addEventListener('cancel', abbruch);
+      dialog.addEventListener('close', () => {
+        dialog.removeEventListener('cancel', abbruch);
+        fertig(wert);
+      }, { once: true });
       abschluss.binden(schliessen);
       dialog.showModal();
       fokus.focus();
