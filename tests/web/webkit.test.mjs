@@ -2,7 +2,9 @@
 import { describe, it, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { starteWebkit, webkitFehlt } from './lib/webkit.mjs';
-import { waehle, schluessel, zustaende, wo, wert, zeilen, meldung, fehlen } from './lib/seite.mjs';
+import { waehle, schluessel, zustaende, wo, wert, zeilen, meldung, fehlen, gemalt } from './lib/seite.mjs';
+import { lesePng } from './lib/png.mjs';
+import { vergleiche } from './lib/raster.mjs';
 
 const fehlt = webkitFehlt();
 
@@ -42,5 +44,17 @@ describe('road in WebKitGTK', { skip: fehlt ?? false }, () => {
     for (let i = 0; i < 3; i++) { await page.keyboard.press('Tab'); folge.push(await wo(page)); }
     assert.deepEqual(folge, ['Text3', 'List1', 'Text2']);
     assert.equal(await wert(page, 'Text2'), text);
+  });
+
+  it('shows both pictures pixel for pixel, also after "letztes Bit anzeigen"', async () => {
+    await page.oeffne();
+    const dpr = await page.evaluate(() => devicePixelRatio);
+    for (const schritt of [null, 'M_letztes_Bit_anzeigen']) {
+      if (schritt) await waehle(page, schritt);
+      await gemalt(page);
+      const foto = lesePng(await page.screenshot());
+      await vergleiche(page, 'Picture1', foto, dpr);
+      await vergleiche(page, 'Picture2', foto, dpr);
+    }
   });
 });
