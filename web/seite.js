@@ -40,8 +40,8 @@
     liste.einrichten();
     tastaturEinrichten();
     bilder.einrichten();
+    bilder.malen(0);
     zeigen(sitzung.aktivieren()); // the activation step gives Picture2 its picture
-    bilder.malen();
     $('Text2').focus();
     window.tarnbildTest = testzugang();
     // After the first frame with both pictures has been painted.
@@ -131,14 +131,18 @@
   // when Escape comes twice without a click between), or the browser.
   function modal(dialog, fokus, abschluss) {
     return new Promise((fertig) => {
-      let wert = abschluss.abbrechen();
-      const schliessen = (w) => { wert = w; dialog.close(); };
-      const abbruch = (e) => { e.preventDefault(); schliessen(abschluss.abbrechen()); };
-      dialog.addEventListener('cancel', abbruch);
-      dialog.addEventListener('close', () => {
+      let offen = true;
+      // Answers at once, so that the command runs before the next key press.
+      const melden = (wert) => {
+        if (!offen) return;
+        offen = false;
         dialog.removeEventListener('cancel', abbruch);
         fertig(wert);
-      }, { once: true });
+      };
+      const schliessen = (wert) => { dialog.close(); melden(wert); };
+      const abbruch = (e) => { e.preventDefault(); schliessen(abschluss.abbrechen()); };
+      dialog.addEventListener('cancel', abbruch);
+      dialog.addEventListener('close', () => melden(abschluss.abbrechen()), { once: true });
       abschluss.binden(schliessen);
       dialog.showModal();
       fokus.focus();
