@@ -5,7 +5,7 @@ import assert from 'node:assert/strict';
 import { ENGINES, starte, oeffne } from './lib/browser.mjs';
 import {
   MENUE, EINTRAEGE, istTrenner, STANDARDTEXT, zuLang, fehlen, wo, menuezustand, zustaende, waehle,
-  meldung, schluessel, setzeText, wert, zeilen, bild, gemalt, offen, warteDialog,
+  meldung, schluessel, setzeText, wert, zeilen, bild, gemalt, offen, warteDialog, warteZu,
 } from './lib/seite.mjs';
 
 const START_AUS = ['M_Bits_anzeigen', 'M_Positionen_anzeigen', 'M_entschluesseln'];
@@ -159,7 +159,7 @@ for (const engine of ENGINES) {
         });
         assert.deepEqual(box, { x: 0, y: 0, titel: 'Eingabe des privaten Schlüssels', frage: true, wert: 'Waldsee', fokus: 'Schluessel', modal: true });
         await antwort();
-        await page.waitForFunction(() => !document.getElementById('Schluesseldialog').open, { timeout: 5000 });
+        await warteZu(page, 'Schluesseldialog');
         // document.title drops a trailing space; the title element keeps the caption as set.
         assert.equal(await page.$eval('title', (e) => e.textContent), titel);
         assert.deepEqual(await zustaende(page), { aus: START_AUS, haken: ['M_den_Schluessel_festlegen'] });

@@ -71,10 +71,19 @@ export async function waehle(page, id) {
   await page.keyboard.press('Enter');
 }
 
+export { warteZu };
 export const offen = (page, id) => page.evaluate((i) => !!document.getElementById(i)?.open, id);
 
 export async function warteDialog(page, id) {
   await page.waitForFunction((i) => document.getElementById(i)?.open, { timeout: 20000 }, id);
+}
+
+// Waits until a box is closed and its command has finished: the page answers a box on its
+// close event, a task after close(), so a frame and a task more pass before the focus is checked.
+async function warteZu(page, id) {
+  await page.waitForFunction((i) => !document.getElementById(i).open, { timeout: 5000 }, id);
+  await page.evaluate(() => new Promise((r) => requestAnimationFrame(() => setTimeout(r, 0))));
+  await page.waitForFunction(() => ['Text2', 'Text3', 'List1'].includes(document.activeElement?.id), { timeout: 5000 });
 }
 
 // Waits for the message box, reads its title and text, closes it with Return.
@@ -91,7 +100,7 @@ export async function meldung(page) {
     };
   });
   await page.keyboard.press('Enter');
-  await page.waitForFunction(() => !document.getElementById('Meldung').open, { timeout: 5000 });
+  await warteZu(page, 'Meldung');
   return m;
 }
 
@@ -105,7 +114,7 @@ export async function schluessel(page, eingabe) {
     await page.keyboard.type(eingabe);
   }
   await page.keyboard.press('Enter');
-  await page.waitForFunction(() => !document.getElementById('Schluesseldialog').open, { timeout: 5000 });
+  await warteZu(page, 'Schluesseldialog');
   return vorgabe;
 }
 
