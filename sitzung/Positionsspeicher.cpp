@@ -17,8 +17,9 @@ std::int64_t Positionsspeicher::anhaengen(const key::Positionstabelle& tabelle) 
     for (std::int64_t k = 0; k < n;) {
         const auto versatz = static_cast<std::size_t>(zeilen_) & (kBlock - 1);
         if (versatz == 0) {
-            // Not value-initialised: only the pages that are written become resident.
-            bloecke_.push_back(std::make_unique_for_overwrite<Eintrag[]>(kBlock));
+            // Default-initialised, not zeroed: only the pages that are written
+            // become resident.
+            bloecke_.emplace_back(new Eintrag[kBlock]);
         }
         const auto stueck = static_cast<std::int64_t>(
             std::min<std::size_t>(kBlock - versatz, static_cast<std::size_t>(n - k)));
