@@ -1,0 +1,54 @@
+#!/bin/bash
+# Builds the browser edition with Emscripten into build-web/tarnbild.html and
+# runs the core's and the session's GoogleTest suites as wasm under node
+# (CTest label "browser"). Prints the hashes of the full position table for
+# key 709 and of the decoded built-in picture, next to the native build's, and
+# fails if they differ. With --seite it also runs the browser tests of the
+# page (tests/web: Chromium, Firefox, WebKitGTK; several minutes).
+# usage: scripts/web.sh [--seite]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seite=false
+case "${1:-}" in
+  --seite) seite=true ;;
+  "") ;;
+  *) echo "usage: $0 [--seite]" >&2; exit 2 ;;
+esac
+bau=build-web
+jobs=2
+export NODE_PATH=/usr/share/nodejs
+
+start=$SECONDS
+cmake -S web -B "$bau" -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/Emscripten.cmake" >/dev/null
+for teil in gtest_main all; do
+  if ! cmake --build "$bau" -j"$jobs" --target "$teil" >"$bau/$teil.log" 2>&1; then
+    cat "$bau/$teil.log"; echo "web: build failed" >&2; exit 1
+  fi
+done
+if grep -E "warning|error" "$bau/all.log"; then
+  echo "web: compiler warnings" >&2; exit 1
+fi
+# The wasm suites; the page's own tests (browser_tarnbild_html) come last.
+if ! ctest --test-dir "$bau" -L browser -E browser_tarnbild_html --output-on-failure -j"$jobs" \
+  >"$bau/test.log" 2>&1; then
+  cat "$bau/test.log"; echo "web: tests failed" >&2; exit 1
+fi
+grep -E "tests passed" "$bau/test.log"
+
+# The same hashes as a native build of the same tests.
+nativ=build-web-nativ
+cmake -S portabel -B "$nativ" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$nativ" -j"$jobs" --target test_key >"$nativ/build.log" 2>&1 ||
+  { cat "$nativ/build.log"; echo "web: native build failed" >&2; exit 1; }
+hashes() { "$@" --gtest_filter='Ueberall.*' | grep '^Hash'; }
+hashes "$nativ/test_key" >"$bau/hash-nativ.txt"
+hashes node --no-experimental-fetch "$bau/kern/test_key.js" >"$bau/hash-wasm.txt"
+sed 's/^/wasm: /' "$bau/hash-wasm.txt"
+if ! diff -u "$bau/hash-nativ.txt" "$bau/hash-wasm.txt"; then
+  echo "web: the wasm hashes differ from the native ones" >&2; exit 1
+fi
+if $seite && ! ctest --test-dir "$bau" -R browser_tarnbild_html --output-on-failure; then
+  echo "web: browser tests failed" >&2; exit 1
+fi
+echo "web: $bau/tarnbild.html, $(stat -c %s "$bau/tarnbild.html" 2>/dev/null || echo 0) bytes," \
+  "$(gzip -9c "$bau/tarnbild.html" 2>/dev/null | wc -c) gzipped; $((SECONDS - start)) s"
