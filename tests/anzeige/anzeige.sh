@@ -29,7 +29,8 @@ fehler=0
 for fall in "${faelle[@]}"; do
   IFS='|' read -r name umgebung argumente erwartet <<<"$fall"
   # shellcheck disable=SC2086 # environment and arguments are word lists
-  env -i PATH="$PATH" HOME="$HOME" $umgebung timeout 2 "$programm" $argumente >/dev/null 2>"$laufzeit/stderr"
+  env -i PATH="$PATH" HOME="$HOME" ASAN_OPTIONS="${ASAN_OPTIONS:-}" UBSAN_OPTIONS="${UBSAN_OPTIONS:-}" \
+    $umgebung timeout 2 "$programm" $argumente >/dev/null 2>"$laufzeit/stderr"
   status=$?
   if [ "$erwartet" = läuft ]; then
     [ "$status" -eq 124 ] && continue
