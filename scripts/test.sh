@@ -30,6 +30,8 @@ for e in "$@"; do
   esac
 done
 beginn=$SECONDS
+stufenbeginn=$SECONDS
+zeit() { echo "test: $1 took $((SECONDS - stufenbeginn)) s"; stufenbeginn=$SECONDS; }
 bash scripts/setup.sh test
 
 if [ -n "${stufe[ctest]:-}" ]; then
@@ -55,11 +57,13 @@ if [ -n "${stufe[ctest]:-}" ]; then
     auswahl=(-L "^($(IFS='|'; echo "${etiketten[*]}"))\$")
   fi
   ctest --test-dir build --output-on-failure -j"$jobs" "${auswahl[@]}"
+  zeit release
 fi
 
 if [ -n "${stufe[cross]:-}" ]; then
   echo "== the core on other machines"
   bash scripts/portabel.sh
+  zeit cross
 fi
 
 if [ -n "${stufe[asan]:-}" ]; then
@@ -69,10 +73,12 @@ if [ -n "${stufe[asan]:-}" ]; then
   cmake --build build-asan -j"$jobs"
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-asan --output-on-failure -j"$jobs" -LE '^package$'
+  zeit asan
 fi
 
 if [ -n "${stufe[fuzz]:-}" ]; then
   echo "== fuzzing the picture-stream decoder"
   bash fuzz/run.sh "${FUZZ_SECONDS:-60}" build-fuzz
+  zeit fuzz
 fi
 echo "test: passed${*:+ ($*)} in $((SECONDS - beginn)) s"
