@@ -1,32 +1,84 @@
 #!/bin/bash
-# Sets up, builds and runs every test of punktgarten:
-#  1. the release build: core tests, window tests offscreen, the real program
-#     under Xvfb with a window manager at several screen densities, and the
-#     Debian package (built, checked by lintian and appstreamcli, installed);
-#  2. the core and its tests on other machines: s390x and i686 under
-#     qemu-user, and clang with libc++;
-#  3. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer
-#     (all but the package test);
-#  4. the picture-stream decoder fuzzed for FUZZ_SECONDS (default 60).
+# Installs what the tests need (scripts/setup.sh test), builds and runs them.
+# Without arguments everything, as CI runs it:
+#  1. the release build in build: the core tests (label unit), the window
+#     tests offscreen and the start without a display (window), the real
+#     program under Xvfb with a window manager at several screen densities
+#     (x11), and the Debian package, built, checked by lintian and
+#     appstreamcli, installed (package);
+#  2. cross: the core and its tests on other machines, s390x and i686 under
+#     qemu-user, and clang with libc++ (scripts/portabel.sh);
+#  3. asan: the release build's tests but package again, built with
+#     AddressSanitizer and UndefinedBehaviorSanitizer in build-asan;
+#  4. fuzz: the picture-stream decoder fuzzed for FUZZ_SECONDS (default 60).
+# With arguments only the labels named: ctest labels (unit, window, x11,
+# package, and any other label a test carries) select tests of stage 1, and
+# cross, asan and fuzz name the stages 2 to 4.
+# usage: scripts/test.sh [LABEL...]          e.g. scripts/test.sh unit window
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
 jobs=$(nproc)
+etiketten=()
+declare -A stufe=()
+if [ $# -eq 0 ]; then
+  stufe=([ctest]=1 [cross]=1 [asan]=1 [fuzz]=1)
+fi
+for e in "$@"; do
+  case $e in
+    cross | asan | fuzz) stufe[$e]=1 ;;
+    *) etiketten+=("$e"); stufe[ctest]=1 ;;
+  esac
+done
+beginn=$SECONDS
+stufenbeginn=$SECONDS
+zeit() { echo "test: $1 took $((SECONDS - stufenbeginn)) s"; stufenbeginn=$SECONDS; }
+bash scripts/setup.sh test
 
-echo "== release build and tests"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j"$jobs"
-ctest --test-dir build --output-on-failure -j"$jobs"
+if [ -n "${stufe[ctest]:-}" ]; then
+  echo "== release build and tests${etiketten[*]:+ (${etiketten[*]})}"
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DPUNKTGARTEN_TESTS=ON -DPUNKTGARTEN_BENCH=ON >/dev/null
+  cmake --build build -j"$jobs"
+  # A test without a label would run in the full run only.
+  ohne=$(ctest --test-dir build -N -LE . | grep -E '^ +Test +#' || true)
+  if [ -n "$ohne" ]; then
+    echo "test: these tests carry no label; give their folder one with set_property(DIRECTORY PROPERTY LABELS ...):" >&2
+    echo "$ohne" >&2
+    exit 1
+  fi
+  auswahl=()
+  if [ ${#etiketten[@]} -gt 0 ]; then
+    bekannt=$(ctest --test-dir build --print-labels | sed -n 's/^  //p')
+    for e in "${etiketten[@]}"; do
+      if ! grep -qx -- "$e" <<<"$bekannt"; then
+        echo "test: no test carries the label $e; the labels are $(echo "$bekannt" | tr '\n' ' ')and the stages cross asan fuzz" >&2
+        exit 2
+      fi
+    done
+    auswahl=(-L "^($(IFS='|'; echo "${etiketten[*]}"))\$")
+  fi
+  ctest --test-dir build --output-on-failure -j"$jobs" "${auswahl[@]}"
+  zeit release
+fi
 
-echo "== the core on other machines"
-bash scripts/portabel.sh
+if [ -n "${stufe[cross]:-}" ]; then
+  echo "== the core on other machines"
+  bash scripts/portabel.sh
+  zeit cross
+fi
 
-echo "== sanitizer build and tests (AddressSanitizer, UndefinedBehaviorSanitizer)"
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPUNKTGARTEN_SANITIZE=ON \
-  -DPUNKTGARTEN_BENCH=OFF >/dev/null
-cmake --build build-asan -j"$jobs"
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir build-asan --output-on-failure -j"$jobs" -E '^paket$'
+if [ -n "${stufe[asan]:-}" ]; then
+  echo "== sanitizer build and tests (AddressSanitizer, UndefinedBehaviorSanitizer), all but package"
+  cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPUNKTGARTEN_SANITIZE=ON \
+    -DPUNKTGARTEN_BENCH=OFF >/dev/null
+  cmake --build build-asan -j"$jobs"
+  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build-asan --output-on-failure -j"$jobs" -LE '^package$'
+  zeit asan
+fi
 
-echo "== fuzzing the picture-stream decoder"
-bash fuzz/run.sh "${FUZZ_SECONDS:-60}" build-fuzz
+if [ -n "${stufe[fuzz]:-}" ]; then
+  echo "== fuzzing the picture-stream decoder"
+  bash fuzz/run.sh "${FUZZ_SECONDS:-60}" build-fuzz
+  zeit fuzz
+fi
+echo "test: passed${*:+ ($*)} in $((SECONDS - beginn)) s"

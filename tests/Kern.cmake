@@ -6,15 +6,22 @@ if(NOT TARGET GTest::gtest_main)
 endif()
 include(GoogleTest)
 
+# A GoogleTest program; its tests carry the label unit unless the folder
+# labels its tests itself (set_property(DIRECTORY PROPERTY LABELS ...)).
 function(core_test name)
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE GTest::gtest_main ${CORE_LIBS})
+  get_property(etiketten DIRECTORY PROPERTY LABELS)
+  if(NOT etiketten)
+    set(etiketten unit)
+  endif()
   if(CMAKE_CROSSCOMPILING)
     # Listing the tests would run the binary at build time; one test per
     # binary, run through the toolchain's emulator.
     add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES LABELS "${etiketten}")
   else()
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS "${etiketten}")
   endif()
 endfunction()
 

@@ -55,8 +55,9 @@ dpkg-deb -x "$deb" "$wurzel"
 desktop=usr/share/applications/$id.desktop
 metainfo=usr/share/metainfo/$id.metainfo.xml
 icons=usr/share/icons/hicolor
+liesmich=usr/share/doc/punktgarten/README.md.gz
 dateien=(usr/bin/punktgarten "$desktop" "$metainfo" usr/share/man/man1/punktgarten.1.gz
-         usr/share/doc/punktgarten/copyright "$icons/scalable/apps/punktgarten.svg")
+         usr/share/doc/punktgarten/copyright "$liesmich" "$icons/scalable/apps/punktgarten.svg")
 for n in 32 48 64 128 256; do dateien+=("$icons/${n}x$n/apps/punktgarten.png"); done
 for datei in "${dateien[@]}"; do
   [ -f "$wurzel/$datei" ] || fehler "fehlt im Paket: /$datei"
@@ -67,6 +68,13 @@ for n in 32 48 64 128 256; do
 done
 farben=$(identify -format '%k' "$wurzel/$icons/32x32/apps/punktgarten.png")
 [ "$farben" -le 16 ] || fehler "das 32x32-Symbol hat $farben Farben statt höchstens 16"
+
+# The users' README: no links or pictures, and every path it names is installed.
+zcat "$wurzel/$liesmich" | grep -q '^## Die Menüs' || fehler "/$liesmich ist nicht die Anleitung für Benutzer"
+! zcat "$wurzel/$liesmich" | grep -nE '\]\(|https?:|<img' || fehler "/$liesmich verweist auf etwas"
+for pfad in $(zcat "$wurzel/$liesmich" | grep -oE '/usr/[^ `]*' | sort -u); do
+  [ -e "$wurzel$pfad" ] || fehler "/$liesmich nennt $pfad, das nicht im Paket ist"
+done
 
 echo "pakettest: appstreamcli, desktop-file-validate"
 meldungen=$(appstreamcli validate --pedantic --no-net "$wurzel/$metainfo" 2>&1) \
@@ -93,8 +101,9 @@ echo "pakettest: Depends: $abh"
 for p in libqt6widgets6 libqt6gui6 libqt6core6; do
   [ "$(grep -o "\b$p\b" <<<"$abh" | wc -l)" -eq 1 ] || fehler "$p steht nicht genau einmal in Depends: $abh"
 done
-grep -q 'fonts-liberation' <<<"$abh, $(dpkg-deb -f "$deb" Recommends)" \
-  || fehler "das Paket verlangt keine Schrift fonts-liberation"
+empf=$(dpkg-deb -f "$deb" Recommends)
+grep -q 'fonts-liberation' <<<"$abh, $empf" || fehler "das Paket verlangt keine Schrift fonts-liberation"
+grep -qw 'qt6-wayland' <<<"$empf" || fehler "das Paket empfiehlt qt6-wayland nicht: $empf"
 
 startet() { # startet PROGRAMM: the window "Tarnbild - Demo" appears
   env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
