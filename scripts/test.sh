@@ -10,10 +10,13 @@
 #     qemu-user, and clang with libc++ (scripts/portabel.sh);
 #  3. asan: the release build's tests but package again, built with
 #     AddressSanitizer and UndefinedBehaviorSanitizer in build-asan;
-#  4. fuzz: the picture-stream decoder fuzzed for FUZZ_SECONDS (default 60).
+#  4. fuzz: the picture-stream decoder fuzzed for FUZZ_SECONDS (default 60);
+#  5. browser: the browser edition built with Emscripten, the core's and the
+#     session's suites as wasm under node, and the page in Chromium, Firefox
+#     and WebKitGTK (scripts/web.sh --seite).
 # With arguments only the labels named: ctest labels (unit, window, x11,
 # package, and any other label a test carries) select tests of stage 1, and
-# cross, asan and fuzz name the stages 2 to 4.
+# cross, asan, fuzz and browser name the stages 2 to 5.
 # usage: scripts/test.sh [LABEL...]          e.g. scripts/test.sh unit window
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,11 +24,11 @@ jobs=$(nproc)
 etiketten=()
 declare -A stufe=()
 if [ $# -eq 0 ]; then
-  stufe=([ctest]=1 [cross]=1 [asan]=1 [fuzz]=1)
+  stufe=([ctest]=1 [cross]=1 [asan]=1 [fuzz]=1 [browser]=1)
 fi
 for e in "$@"; do
   case $e in
-    cross | asan | fuzz) stufe[$e]=1 ;;
+    cross | asan | fuzz | browser) stufe[$e]=1 ;;
     *) etiketten+=("$e"); stufe[ctest]=1 ;;
   esac
 done
@@ -50,7 +53,7 @@ if [ -n "${stufe[ctest]:-}" ]; then
     bekannt=$(ctest --test-dir build --print-labels | sed -n 's/^  //p')
     for e in "${etiketten[@]}"; do
       if ! grep -qx -- "$e" <<<"$bekannt"; then
-        echo "test: no test carries the label $e; the labels are $(echo "$bekannt" | tr '\n' ' ')and the stages cross asan fuzz" >&2
+        echo "test: no test carries the label $e; the labels are $(echo "$bekannt" | tr '\n' ' ')and the stages cross asan fuzz browser" >&2
         exit 2
       fi
     done
@@ -80,5 +83,10 @@ if [ -n "${stufe[fuzz]:-}" ]; then
   echo "== fuzzing the picture-stream decoder"
   bash fuzz/run.sh "${FUZZ_SECONDS:-60}" build-fuzz
   zeit fuzz
+fi
+if [ -n "${stufe[browser]:-}" ]; then
+  echo "== the browser edition"
+  bash scripts/web.sh --seite
+  zeit browser
 fi
 echo "test: passed${*:+ ($*)} in $((SECONDS - beginn)) s"
