@@ -5,10 +5,12 @@
 #          with build-essential (as apt-get build-dep adds it) but without
 #          debhelper, which only the package build uses, and the Recommends of
 #          the package (the font, Qt's Wayland plugin)
-#   test:  start, debhelper, and scripts/testpakete.txt
+#   web:   building the browser edition: build-essential, cmake and
+#          scripts/webpakete.txt (Emscripten, node, GoogleTest's source)
+#   test:  start, debhelper, scripts/webpakete.txt and scripts/testpakete.txt
 # Uses sudo when not root; without sudo it prints the apt-get line to run as
 # root and fails.
-# usage: scripts/setup.sh [--list] [start|test]   (default test; --list prints
+# usage: scripts/setup.sh [--list] [start|web|test]   (default test; --list prints
 #        the packages, one a line, and installs nothing)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -32,11 +34,16 @@ feld() {
     }' debian/control
 }
 
-mapfile -t pakete < <(echo build-essential; feld Build-Depends | grep -vx debhelper-compat; feld Recommends)
+# The names of a list file: one a line, # starts a comment.
+liste() { sed -e 's/#.*//' -e 's/[[:space:]]//g' -e '/^$/d' "$1"; }
+
 case $umfang in
+  start | test)
+    mapfile -t pakete < <(echo build-essential; feld Build-Depends | grep -vx debhelper-compat; feld Recommends) ;;&
+  test) mapfile -t -O ${#pakete[@]} pakete < <(echo debhelper; liste scripts/webpakete.txt; liste scripts/testpakete.txt) ;;
+  web) mapfile -t pakete < <(echo build-essential; echo cmake; liste scripts/webpakete.txt) ;;
   start) ;;
-  test) mapfile -t -O ${#pakete[@]} pakete < <(echo debhelper; sed -e 's/#.*//' -e 's/[[:space:]]//g' -e '/^$/d' scripts/testpakete.txt) ;;
-  *) echo "setup: unknown set $umfang (start or test)" >&2; exit 2 ;;
+  *) echo "setup: unknown set $umfang (start, web or test)" >&2; exit 2 ;;
 esac
 if $nur_liste; then printf '%s\n' "${pakete[@]}"; exit 0; fi
 

@@ -14,8 +14,9 @@ case "${1:-}" in
   "") ;;
   *) echo "usage: $0 [--seite]" >&2; exit 2 ;;
 esac
+if $seite; then bash scripts/setup.sh test; else bash scripts/setup.sh web; fi
 bau=build-web
-jobs=2
+jobs=$(nproc)
 export NODE_PATH=/usr/share/nodejs
 
 start=$SECONDS
