@@ -86,6 +86,26 @@ Antwort Sitzung::aktivieren() {
     return a;
 }
 
+bool Sitzung::waehlbar(std::size_t i) const {
+    if (i >= kMenue.size() || !menue_[i].aktiv) {
+        return false;
+    }
+    if (kMenue[i].art == Art::Leiste) {
+        return true;
+    }
+    if (kMenue[i].art != Art::Eintrag) {
+        return false;
+    }
+    // An item belongs to the nearest menu before it.
+    while (kMenue[--i].art != Art::Menue) {
+    }
+    return menue_[i].aktiv;
+}
+
+bool Sitzung::oeffenbar(std::size_t i) const {
+    return i < kMenue.size() && kMenue[i].art == Art::Menue && menue_[i].aktiv;
+}
+
 void Sitzung::haken(std::string_view name) {
     if (const auto i = eintragNamens(name)) {
         menue_[*i].abgehakt = true;

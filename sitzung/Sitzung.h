@@ -77,6 +77,11 @@ class Sitzung {
 
     // The states of the menu entries, in the order of kMenue.
     const std::array<Menuezustand, kMenueGroesse>& menue() const { return menue_; }
+    // Whether entry i of kMenue can be chosen now: an item enabled in an
+    // enabled menu, or an enabled item of the menu bar itself.
+    bool waehlbar(std::size_t i) const;
+    // Whether entry i is a menu of the menu bar that can be opened now.
+    bool oeffenbar(std::size_t i) const;
     const std::string& titel() const { return titel_; }
     const std::string& tooltip() const { return tooltip_; }
     // How many characters the picture can hold: Bildpunktzahl / 8, whole.

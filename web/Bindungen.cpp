@@ -11,6 +11,7 @@
 #include "text/Utf8.h"
 
 #include <emscripten/bind.h>
+#include <malloc.h>
 #include <emscripten/val.h>
 
 #include <cstddef>
@@ -131,25 +132,11 @@ class Tarnbild {
 
     val aktivieren() { return alsObjekt(sitzung_.aktivieren()); }
 
-    // Whether the entry can be chosen now: an item or "Ende", enabled, in an
-    // enabled menu. A menu of the menu bar only opens.
     bool waehlbar(int index) const {
-        if (!gueltig(index)) {
-            return false;
-        }
-        const auto i = static_cast<std::size_t>(index);
-        const sitzung::Art art = sitzung::kMenue[i].art;
-        if (art != sitzung::Art::Eintrag && art != sitzung::Art::Leiste) {
-            return false;
-        }
-        return sitzung_.menue()[i].aktiv && (art == sitzung::Art::Leiste || menueAktiv(i));
+        return gueltig(index) && sitzung_.waehlbar(static_cast<std::size_t>(index));
     }
-
-    // Whether the menu of the menu bar at this index can be opened.
     bool oeffenbar(int index) const {
-        return gueltig(index) &&
-               sitzung::kMenue[static_cast<std::size_t>(index)].art == sitzung::Art::Menue &&
-               sitzung_.menue()[static_cast<std::size_t>(index)].aktiv;
+        return gueltig(index) && sitzung_.oeffenbar(static_cast<std::size_t>(index));
     }
 
     bool fragtSchluessel(int index) const {
@@ -169,7 +156,8 @@ class Tarnbild {
         }
         const sitzung::Befehl befehl = sitzung::kMenue[static_cast<std::size_t>(index)].befehl;
         const text::Codes t = sitzung::liestText(befehl) ? codesAus(text2) : text::Codes{};
-        const text::Codes s = sitzung::fragtSchluessel(befehl) ? codesAus(schluessel) : text::Codes{};
+        const text::Codes s =
+            sitzung::fragtSchluessel(befehl) ? codesAus(schluessel) : text::Codes{};
         return alsObjekt(sitzung_.ausfuehren(befehl, t, s));
     }
 
@@ -210,23 +198,19 @@ class Tarnbild {
     }
 
   private:
-    // The menu of the menu bar that an item belongs to is the nearest Menue
-    // entry before it.
-    bool menueAktiv(std::size_t i) const {
-        while (i-- > 0) {
-            if (sitzung::kMenue[i].art == sitzung::Art::Menue) {
-                return sitzung_.menue()[i].aktiv;
-            }
-        }
-        return true;
-    }
-
     sitzung::Sitzung sitzung_;
 };
 
 } // namespace
 
+// The bytes the module's allocator holds now, for the benchmark's figure of
+// what a listed line costs.
+double belegt() {
+    return static_cast<double>(mallinfo().uordblks);
+}
+
 EMSCRIPTEN_BINDINGS(tarnbild) {
+    emscripten::function("belegt", &belegt);
     emscripten::function("layout", &layout);
     emscripten::function("menue", &menue);
     emscripten::function("texte", &texte);

@@ -616,6 +616,7 @@
       bildRGBA: (id) => sitzung.bild(id === 'Picture1' ? 0 : 1).slice(),
       zeilen: () => sitzung.zeilen(),
       zeile: (i) => sitzung.zeile(i),
+      belegt: () => Module.belegt(),
     });
   }
 

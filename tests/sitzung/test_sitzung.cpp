@@ -210,6 +210,26 @@ TEST(Sitzung, MenuTable) {
         EXPECT_EQ(sitzung::eintragNamens(e.name), namen.size() - 1);
     }
     EXPECT_EQ(sitzung::kMenue.front().art, sitzung::Art::Menue);
+
+    // What can be chosen and opened: the items of a disabled menu cannot be
+    // chosen, however enabled they are themselves.
+    sitzung::Sitzung s(sitzung::eingebautesOriginalbild());
+    const auto waehlbar = [&](std::string_view name) {
+        return s.waehlbar(*sitzung::eintragNamens(name));
+    };
+    const auto oeffenbar = [&](std::string_view name) {
+        return s.oeffenbar(*sitzung::eintragNamens(name));
+    };
+    EXPECT_TRUE(waehlbar("M_text_einfuegen"));
+    EXPECT_TRUE(waehlbar("M_Ende"));
+    EXPECT_FALSE(waehlbar("M_Bild_entschluesseln")) << "its menu is disabled";
+    EXPECT_FALSE(waehlbar("M_Positionen_anzeigen"));
+    EXPECT_FALSE(waehlbar("M_anzeige")) << "a menu opens and is not chosen";
+    EXPECT_FALSE(waehlbar("m_trenner10"));
+    EXPECT_FALSE(s.waehlbar(sitzung::kMenue.size()));
+    EXPECT_TRUE(oeffenbar("M_anzeige"));
+    EXPECT_FALSE(oeffenbar("M_entschluesseln"));
+    EXPECT_FALSE(oeffenbar("M_text_einfuegen"));
     EXPECT_EQ(abhakbar, 4);
     EXPECT_FALSE(sitzung::eintragNamens("M_gibt_es_nicht"));
 }

@@ -58,6 +58,7 @@ async function ermittlung(engine) {
     const page = await oeffne(browser);
     await setzeText(page, 'e'.repeat(8120));
     const gemalt = [];
+    const belegtVorher = await page.evaluate(() => window.tarnbildTest.belegt());
     for (let i = 0; i <= RUNDEN; i++) {
       // Walk to the item first; only the Return is timed.
       await page.keyboard.press('F10');
@@ -72,6 +73,9 @@ async function ermittlung(engine) {
     const n = await zeilen(page);
     if (n !== (RUNDEN + 1) * 64960) throw new Error(`${n} lines after ${RUNDEN + 1} determinations`);
     console.log(`${engine}: full-capacity determination (8120 characters, 64960 lines), Return to the painted frame that shows them: ${spanne(gemalt)}`);
+    const belegt = await page.evaluate(() => window.tarnbildTest.belegt()) - belegtVorher;
+    const dom = await page.evaluate(() => document.querySelectorAll('#List1 [role=option]').length);
+    console.log(`${engine}: memory per listed line: ${(belegt / n).toFixed(2)} bytes of the module's heap over ${n} lines (the table of the last determination included), ${dom} list lines in the DOM`);
   } finally { await browser.close(); }
 }
 
