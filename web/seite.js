@@ -117,7 +117,7 @@
       await zeigen(sitzung.ausfuehren(index, text2, schluessel));
     } finally {
       laeuft = false;
-      $(letzteSteuerung).focus();
+      if (document.activeElement !== $(letzteSteuerung)) $(letzteSteuerung).focus();
     }
   }
 
@@ -257,13 +257,19 @@
   }
 
   // The check marks and enabled states as the session holds them.
+  // Only what changed is written, so that an unchanged menu costs the next
+  // frame nothing.
+  function attribut(el, name, wert) {
+    if (el.getAttribute(name) !== wert) el.setAttribute(name, wert);
+  }
+
   function menueZustaende() {
     const z = sitzung.zustaende();
     menue.forEach((e, i) => {
       if (e.art === 'Trenner') return;
       const el = $(e.name);
-      el.setAttribute('aria-disabled', z[i].aktiv ? 'false' : 'true');
-      if (e.abhakbar) el.setAttribute('aria-checked', z[i].abgehakt ? 'true' : 'false');
+      attribut(el, 'aria-disabled', z[i].aktiv ? 'false' : 'true');
+      if (e.abhakbar) attribut(el, 'aria-checked', z[i].abgehakt ? 'true' : 'false');
     });
   }
 
@@ -506,8 +512,14 @@
         if (z) { this.aktuell = Number(z.dataset.i); this.malen(); }
       });
       this.masse();
+      addEventListener('resize', () => { this.h = -1; });
     },
-    hoehe() { return this.el.clientHeight; },
+    h: -1,         // the list's inner height, CSS pixels; read again after a resize only,
+                   // so that a command does not wait for a layout to read it
+    hoehe() {
+      if (this.h < 0) this.h = this.el.clientHeight;
+      return this.h;
+    },
     gesamt() { return this.n * this.zh; },
     virtuellMax() { return Math.max(0, this.gesamt() - this.hoehe()); },
     scrollMax() { return Math.max(0, Math.min(this.gesamt(), GRENZE) - this.hoehe()); },
