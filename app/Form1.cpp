@@ -5,6 +5,7 @@
 #include "app/Fokusrahmen.h"
 #include "app/Infotext.h"
 #include "app/Positionsliste.h"
+#include "app/Textfeld.h"
 #include "bitplane/LetztesBit.h"
 #include "bitplane/Markierung.h"
 #include "hiding/Auslesen.h"
@@ -57,57 +58,6 @@ picture::Bildflaeche eingebautesOriginalbild() {
         qFatal("Das eingebaute Originalbild ist beschädigt: %s", picture::describe(ergebnis.error));
     }
     return std::move(ergebnis.bild);
-}
-
-// A text box in which every Tab moves the focus (Shift backwards) and none is
-// typed, so that no tab key press becomes a character of the hidden text; a
-// pasted tab still counts like any other character. It frames itself in the
-// highlight colour while it has the focus.
-class Textfeld : public QPlainTextEdit {
-  public:
-    using QPlainTextEdit::QPlainTextEdit;
-
-  protected:
-    void keyPressEvent(QKeyEvent* taste) override {
-        if (taste->key() == Qt::Key_Tab || taste->key() == Qt::Key_Backtab) {
-            focusNextPrevChild(taste->key() == Qt::Key_Tab &&
-                               !(taste->modifiers() & Qt::ShiftModifier));
-            return;
-        }
-        QPlainTextEdit::keyPressEvent(taste);
-    }
-    void paintEvent(QPaintEvent* ereignis) override {
-        QPlainTextEdit::paintEvent(ereignis);
-        if (hasFocus()) {
-            QPainter maler(viewport());
-            fokusrahmen(maler, *viewport());
-        }
-    }
-    void focusInEvent(QFocusEvent* ereignis) override {
-        QPlainTextEdit::focusInEvent(ereignis);
-        viewport()->update();
-    }
-    void focusOutEvent(QFocusEvent* ereignis) override {
-        QPlainTextEdit::focusOutEvent(ereignis);
-        viewport()->update();
-    }
-};
-
-QPlainTextEdit* textfeld(QWidget* eltern, const char* name) {
-    auto* feld = new Textfeld(eltern);
-    feld->setTabChangesFocus(true);
-    feld->setObjectName(name);
-    feld->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    feld->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    feld->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QFont schrift(QStringLiteral("Times New Roman"));
-    schrift.setPointSizeF(10.8);
-    schrift.setWeight(QFont::Normal);
-    schrift.setItalic(false);
-    schrift.setUnderline(false);
-    schrift.setStrikeOut(false);
-    feld->setFont(schrift);
-    return feld;
 }
 
 QLabel* beschriftung(QWidget* eltern, const char* name, const QString& text) {

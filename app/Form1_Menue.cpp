@@ -1,6 +1,7 @@
 // The menu tree of Form1: captions, order, separators, object names and the
 // start-up states, in one place.
 #include "app/Form1.h"
+#include "app/Menueleiste.h"
 #include "bitplane/LetztesBit.h"
 #include "bitplane/Markierung.h"
 
@@ -44,7 +45,8 @@ void trenner(QMenu* m, const char* name) {
 } // namespace
 
 void Form1::createActions() {
-    QMenuBar* leiste = menuBar();
+    auto* leiste = new Menueleiste(this);
+    setMenuBar(leiste);
     // Captions carry no '&', so no item gets an access key.
     auto eintrag = [this](QMenu* m, const char* name, const QString& text, auto slot) {
         QAction* a = m->addAction(text, this, slot);
@@ -101,8 +103,7 @@ void Form1::createActions() {
     // No item has an access key, so the keyboard reaches the menus through
     // F10, as on most desktops; the arrow keys and Return do the rest.
     auto* menuetaste = new QShortcut(QKeySequence(Qt::Key_F10), this);
-    connect(menuetaste, &QShortcut::activated, leiste,
-            [leiste] { leiste->setActiveAction(leiste->actions().constFirst()); });
+    connect(menuetaste, &QShortcut::activated, leiste, &Menueleiste::tastaturOeffnen);
 }
 
 } // namespace app
