@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 
+#include "app/Ansage.h"
 #include "app/Fensterlayout.h"
 #include "app/Fensterrahmen.h"
 #include "app/Fokusrahmen.h"
@@ -232,6 +233,7 @@ void Form1::arbeitsbildGeaendert() {
 void Form1::textEinfuegen() {
     Text2->setPlainText(QString::fromUtf8(kStandardtext));
     haken(M_text_einfuegen);
+    ansagen(this, QStringLiteral("Text eingefügt"));
 }
 
 void Form1::schluesselFestlegen() {
@@ -263,6 +265,7 @@ void Form1::schluesselFestlegen() {
     setWindowTitle(kSchluesselTitelzeile +
                    (schluesselwert_ ? QString::number(*schluesselwert_) : QString()));
     haken(M_den_Schluessel_festlegen);
+    ansagen(this, windowTitle());
 }
 
 void Form1::positionenErmitteln() {
@@ -280,6 +283,7 @@ void Form1::positionenErmitteln() {
     }
     M_Positionen_anzeigen->setEnabled(true);
     haken(M_Positionen_ermitteln);
+    ansagen(this, QStringLiteral("Positionen ermittelt, %1 Zeilen in der Liste").arg(List1->zeilen()));
 }
 
 void Form1::textVerschluesseln() {
@@ -293,6 +297,7 @@ void Form1::textVerschluesseln() {
     M_Bits_anzeigen->setEnabled(true);
     M_entschluesseln->menuAction()->setEnabled(true);
     haken(M_Text_verschluesseln);
+    ansagen(this, QStringLiteral("Text im Bild versteckt"));
 }
 
 void Form1::bildEntschluesseln() {
@@ -303,16 +308,19 @@ void Form1::bildEntschluesseln() {
         return;
     }
     Text3->setPlainText(QString::fromStdU32String(text::anzeige(ergebnis.codes)));
+    ansagen(this, QStringLiteral("Text entschlüsselt"));
 }
 
 void Form1::letztesBitAnzeigen() {
     bitplane::letztesBitAnzeigen(kopie_);
     arbeitsbildGeaendert();
+    ansagen(this, QStringLiteral("Letztes Bit angezeigt"));
 }
 
 void Form1::letztesBitSetzen(bitplane::Regel regel) {
     kopie_ = bitplane::letztesBitSetzen(original_, regel, zufallsgenerator_);
     arbeitsbildGeaendert();
+    ansagen(this, QStringLiteral("Letztes Bit gesetzt"));
 }
 
 void Form1::markieren(bitplane::Markierung art) {
@@ -323,6 +331,7 @@ void Form1::markieren(bitplane::Markierung art) {
         return;
     }
     arbeitsbildGeaendert();
+    ansagen(this, art == bitplane::Markierung::Kreise ? QStringLiteral("Positionen eingekreist") : QStringLiteral("Bits markiert"));
 }
 
 void Form1::originalbildLaden() {

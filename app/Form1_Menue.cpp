@@ -1,6 +1,7 @@
 // The menu tree of Form1: captions, order, separators, object names and the
 // start-up states, in one place.
 #include "app/Form1.h"
+#include "app/Ansage.h"
 #include "app/Menueleiste.h"
 #include "bitplane/LetztesBit.h"
 #include "bitplane/Markierung.h"
@@ -92,7 +93,10 @@ void Form1::createActions() {
                               [this] { markieren(bitplane::Markierung::Punkte); });
     M_Bits_anzeigen->setEnabled(false);
     trenner(a, "m_trenner12");
-    eintrag(a, "M_Originalbild_laden", "Originalbild laden", &Form1::originalbildLaden);
+    eintrag(a, "M_Originalbild_laden", "Originalbild laden", [this] {
+        originalbildLaden(); // also the activation step, which announces nothing
+        ansagen(this, QStringLiteral("Originalbild geladen"));
+    });
 
     QMenu* info = menue(leiste, "M_Info", "Info");
     eintrag(info, "M_Info_zum_Bild", "Info zum Bild", &Form1::infoZumBild);
