@@ -5,6 +5,7 @@
 #include "app/Fensterrahmen.h"
 #include "app/Fokusrahmen.h"
 #include "app/Infotext.h"
+#include "app/Knopffokus.h"
 #include "app/Positionsliste.h"
 #include "app/Textfeld.h"
 #include "bitplane/LetztesBit.h"
@@ -259,6 +260,7 @@ void Form1::schluesselFestlegen() {
         feld->setMaxLength(std::numeric_limits<int>::max()); // a key has no length limit
     }
     dialog.move(0, 0); // upper left corner of the screen, not centred
+    knopffokusZeigen(&dialog);
     const QString eingabe = dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 
     schluesselwert_ = key::schluesselwert(text::codes(eingabe.toStdU32String()));
