@@ -8,7 +8,8 @@
 namespace app {
 
 void ansagen(QWidget* fenster, const QString& text) {
-    auto* feld = fenster->findChild<QLabel*>(QLatin1String(kAnsageName), Qt::FindDirectChildrenOnly);
+    auto* feld =
+        fenster->findChild<QLabel*>(QLatin1String(kAnsageName), Qt::FindDirectChildrenOnly);
     if (feld == nullptr) {
         zugangAnmelden();
         feld = new QLabel(fenster);

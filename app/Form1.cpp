@@ -285,7 +285,7 @@ void Form1::positionenErmitteln() {
     }
     M_Positionen_anzeigen->setEnabled(true);
     haken(M_Positionen_ermitteln);
-    ansagen(this, QStringLiteral("Positionen ermittelt, %1 Zeilen in der Liste").arg(List1->zeilen()));
+    ansagen(this, QStringLiteral("Positionen ermittelt"));
 }
 
 void Form1::textVerschluesseln() {
@@ -333,7 +333,7 @@ void Form1::markieren(bitplane::Markierung art) {
         return;
     }
     arbeitsbildGeaendert();
-    ansagen(this, art == bitplane::Markierung::Kreise ? QStringLiteral("Positionen eingekreist") : QStringLiteral("Bits markiert"));
+    ansagen(this, QStringLiteral("Markierungen gezeichnet"));
 }
 
 void Form1::originalbildLaden() {

@@ -1,7 +1,7 @@
 // The menu tree of Form1: captions, order, separators, object names and the
 // start-up states, in one place.
-#include "app/Form1.h"
 #include "app/Ansage.h"
+#include "app/Form1.h"
 #include "app/Menueleiste.h"
 #include "bitplane/LetztesBit.h"
 #include "bitplane/Markierung.h"

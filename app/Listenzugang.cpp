@@ -21,9 +21,7 @@ class Zelle final : public QAccessibleInterface, public QAccessibleTableCellInte
 
     bool isValid() const override { return liste_ && zeile_ < liste_->zeilen(); }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override {
-        return liste_ ? liste_->window()->windowHandle() : nullptr;
-    }
+    QWindow* window() const override { return liste_ ? liste_->window()->windowHandle() : nullptr; }
     QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
     relations(QAccessible::Relation) const override {
         return {};

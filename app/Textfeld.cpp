@@ -31,7 +31,8 @@ qsizetype laengsterAbschnitt(QTextBoundaryFinder::BoundaryType art, QStringView 
     QTextBoundaryFinder finder(art, text.data(), static_cast<int>(text.size()));
     qsizetype laengster = 0;
     qsizetype vorige = 0;
-    for (qsizetype stelle = finder.toNextBoundary(); stelle >= 0; stelle = finder.toNextBoundary()) {
+    for (qsizetype stelle = finder.toNextBoundary(); stelle >= 0;
+         stelle = finder.toNextBoundary()) {
         laengster = std::max(laengster, stelle - vorige);
         vorige = stelle;
     }
@@ -136,8 +137,8 @@ QString Textfeld::mitErsetzt(const QString& text) const {
 void Textfeld::einfuegen(const QString& text) {
     const QTextCursor c = textCursor();
     // Measured before anything is copied, so a paste of megabytes is refused at once.
-    const qsizetype laenge = document()->characterCount() - 1 -
-                             (c.selectionEnd() - c.selectionStart()) + text.size();
+    const qsizetype laenge =
+        document()->characterCount() - 1 - (c.selectionEnd() - c.selectionStart()) + text.size();
     if (laenge > kHoechstZeichen) {
         QMessageBox::warning(this, QString::fromUtf8(kProgrammtitel), langeMeldung(laenge));
         return;
