@@ -1,8 +1,12 @@
 #include "app/Menueleiste.h"
 
+#include <QAccessible>
 #include <QActionEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace app {
 
@@ -26,8 +30,17 @@ void Menueleiste::tastaturOeffnen() {
 void Menueleiste::hervorheben(QAction* titel) {
     setActiveAction(titel); // opens its menu, which then holds the keyboard
     if (titel->menu() == nullptr) {
-        // Qt leaves the keyboard with the control below: take it.
+        // Qt leaves the keyboard with the control below: take it, and tell
+        // screen readers which title has it once the closed menu has given
+        // the focus back.
         setFocus(Qt::MenuBarFocusReason);
+        QTimer::singleShot(0, this, [this, titel] {
+            if (QAccessible::isActive() && hasFocus() && activeAction() == titel) {
+                QAccessibleEvent ereignis(this, QAccessible::Focus);
+                ereignis.setChild(static_cast<int>(actions().indexOf(titel)));
+                QAccessible::updateAccessibility(&ereignis);
+            }
+        });
     }
 }
 
@@ -40,6 +53,17 @@ void Menueleiste::weiter(int schritt) {
         if (naechster->isEnabled() && naechster->isVisible() && !naechster->isSeparator()) {
             merken();
             hervorheben(naechster);
+            if (QMenu* menue = naechster->menu()) {
+                // As Qt does on its own arrow keys: the first item is ready for Return.
+                const QList<QAction*> eintraege = menue->actions();
+                const auto erster =
+                    std::find_if(eintraege.begin(), eintraege.end(), [](const QAction* e) {
+                        return e->isEnabled() && !e->isSeparator();
+                    });
+                if (erster != eintraege.end()) {
+                    menue->setActiveAction(*erster);
+                }
+            }
             return;
         }
     }
@@ -94,6 +118,15 @@ void Menueleiste::keyPressEvent(QKeyEvent* taste) {
     taste->accept();
 }
 
+void Menueleiste::focusOutEvent(QFocusEvent* ereignis) {
+    QMenuBar::focusOutEvent(ereignis);
+    // A click elsewhere while "Ende" is highlighted: no highlight stays behind.
+    if (activeAction() != nullptr && activeAction()->menu() == nullptr &&
+        ereignis->reason() != Qt::PopupFocusReason) {
+        setActiveAction(nullptr);
+    }
+}
+
 void Menueleiste::actionEvent(QActionEvent* ereignis) {
     QMenuBar::actionEvent(ereignis);
     if (ereignis->type() == QEvent::ActionAdded && ereignis->action()->menu() != nullptr) {
@@ -115,6 +148,15 @@ bool Menueleiste::eventFilter(QObject* objekt, QEvent* ereignis) {
             verlassen();
             return true;
         }
+    }
+    if (ereignis->type() == QEvent::Hide && hasFocus()) {
+        // A menu closed with the keyboard on the bar: once Qt has settled
+        // whether another title took over, a closed bar gives the keyboard back.
+        QTimer::singleShot(0, this, [this] {
+            if (activeAction() == nullptr && hasFocus()) {
+                verlassen();
+            }
+        });
     }
     return QMenuBar::eventFilter(objekt, ereignis);
 }

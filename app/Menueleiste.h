@@ -20,6 +20,7 @@ class Menueleiste final : public QMenuBar {
 
   protected:
     void keyPressEvent(QKeyEvent* taste) override;
+    void focusOutEvent(QFocusEvent* ereignis) override;
     void actionEvent(QActionEvent* ereignis) override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 

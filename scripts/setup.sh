@@ -5,7 +5,8 @@ set -euo pipefail
 pakete=(build-essential cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
         libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick fonts-liberation
         clang libclang-rt-14-dev dpkg-dev desktop-file-utils time
-        openbox x11-xserver-utils x11-utils
+        openbox x11-xserver-utils x11-utils xclip
+        dbus-daemon at-spi2-core python3-pyatspi
         qemu-user g++-s390x-linux-gnu g++-i686-linux-gnu libc++-dev libc++abi-dev
         debhelper lintian appstream fakeroot)
 fehlend=()

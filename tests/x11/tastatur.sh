@@ -59,3 +59,11 @@ taste ctrl+a; taste ctrl+c
 text=$(xclip -o -selection clipboard)
 [ "$text" = "abcd" ] || fehler "Text2 enthält \"$text\", erwartet \"abcd\""
 echo "tastatur: F10, Links, Eingabe und F10, Escape lassen Text2 unberührt; die Tasten danach erreichen Text2"
+
+# Round the titles: Left to "Ende", Right wraps to "Verschlüsseln" with its
+# first item ready, and Return chooses "Text einfügen".
+taste F10; taste Left; taste Left; taste Right; taste Right; taste Return
+taste ctrl+a; taste ctrl+c
+text=$(xclip -o -selection clipboard)
+[[ "$text" == "Hier kommt etwas"* ]] || fehler "nach F10, Links, Links, Rechts, Rechts, Eingabe: Text2 enthält \"${text:0:40}\""
+echo "tastatur: die Pfeile gehen über \"Ende\" hinweg im Kreis"
