@@ -3,6 +3,8 @@
 # at-spi-bus-launcher and at-spi2-registryd, openbox, and the program with
 # accessibility always on; zugang.py then reads it as a screen reader would.
 # usage: zugang.sh PROGRAM   (run inside xvfb-run)
+#   ZUGANG_PY=other.py runs another client in the same bus instead, e.g. one
+#   that starts Orca with --debug-file to hear what it says.
 set -euo pipefail
 if [ -z "${ZUGANG_IM_BUS:-}" ]; then
   ZUGANG_IM_BUS=1 exec dbus-run-session -- "$0" "$@"
