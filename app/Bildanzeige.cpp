@@ -1,12 +1,16 @@
 #include "app/Bildanzeige.h"
 
+#include "app/Barrierefreiheit.h"
+
 #include <QImage>
 #include <QPainter>
 
 namespace app {
 
 Bildanzeige::Bildanzeige(const picture::Bildflaeche& bild, QWidget* parent)
-    : QWidget(parent), bild_(bild) {}
+    : QWidget(parent), bild_(bild) {
+    zugangAnmelden();
+}
 
 void Bildanzeige::paintEvent(QPaintEvent*) {
     if (bild_.breite() == 0 || bild_.hoehe() == 0) {

@@ -1,8 +1,10 @@
 #include "app/Form1.h"
 
+#include "app/Ansage.h"
 #include "app/Fensterrahmen.h"
-#include "app/Fokusrahmen.h"
+#include "app/Knopffokus.h"
 #include "app/Positionsliste.h"
+#include "app/Textfeld.h"
 #include "sitzung/Fensterlayout.h"
 #include "sitzung/Texte.h"
 
@@ -43,57 +45,6 @@ QString qtext(const char* utf8) {
 
 QString qtext(const std::string& utf8) {
     return QString::fromStdString(utf8);
-}
-
-// A text box in which every Tab moves the focus (Shift backwards) and none is
-// typed, so that no tab key press becomes a character of the hidden text; a
-// pasted tab still counts like any other character. It frames itself in the
-// highlight colour while it has the focus.
-class Textfeld : public QPlainTextEdit {
-  public:
-    using QPlainTextEdit::QPlainTextEdit;
-
-  protected:
-    void keyPressEvent(QKeyEvent* taste) override {
-        if (taste->key() == Qt::Key_Tab || taste->key() == Qt::Key_Backtab) {
-            focusNextPrevChild(taste->key() == Qt::Key_Tab &&
-                               !(taste->modifiers() & Qt::ShiftModifier));
-            return;
-        }
-        QPlainTextEdit::keyPressEvent(taste);
-    }
-    void paintEvent(QPaintEvent* ereignis) override {
-        QPlainTextEdit::paintEvent(ereignis);
-        if (hasFocus()) {
-            QPainter maler(viewport());
-            fokusrahmen(maler, *viewport());
-        }
-    }
-    void focusInEvent(QFocusEvent* ereignis) override {
-        QPlainTextEdit::focusInEvent(ereignis);
-        viewport()->update();
-    }
-    void focusOutEvent(QFocusEvent* ereignis) override {
-        QPlainTextEdit::focusOutEvent(ereignis);
-        viewport()->update();
-    }
-};
-
-QPlainTextEdit* textfeld(QWidget* eltern, const char* name) {
-    auto* feld = new Textfeld(eltern);
-    feld->setTabChangesFocus(true);
-    feld->setObjectName(name);
-    feld->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    feld->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    feld->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QFont schrift(QStringLiteral("Times New Roman"));
-    schrift.setPointSizeF(10.8);
-    schrift.setWeight(QFont::Normal);
-    schrift.setItalic(false);
-    schrift.setUnderline(false);
-    schrift.setStrikeOut(false);
-    feld->setFont(schrift);
-    return feld;
 }
 
 QLabel* beschriftung(QWidget* eltern, const char* name, const QString& text) {
@@ -243,6 +194,9 @@ void Form1::zeigen(const sitzung::Antwort& antwort) {
         Text3->setPlainText(qtext(*antwort.text3));
     }
     menueZeigen();
+    if (!antwort.ansage.empty()) {
+        ansagen(this, qtext(antwort.ansage));
+    }
     if (!antwort.meldung.empty()) {
         QMessageBox box(antwort.warnung ? QMessageBox::Warning : QMessageBox::NoIcon,
                         qtext(sitzung::kProgrammtitel), qtext(antwort.meldung), QMessageBox::Ok,
@@ -291,6 +245,7 @@ text::Codes Form1::schluesselErfragen() {
     if (auto* feld = dialog.findChild<QLineEdit*>()) {
         feld->setMaxLength(std::numeric_limits<int>::max()); // a key has no length limit
     }
+    knopffokusZeigen(&dialog);
     dialog.move(0, 0); // upper left corner of the screen, not centred
     const QString eingabe = dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
     return text::codes(eingabe.toStdU32String());

@@ -1,5 +1,6 @@
 // Form1's menu bar, built from the session's menu table.
 #include "app/Form1.h"
+#include "app/Menueleiste.h"
 
 #include <QAction>
 #include <QMenu>
@@ -36,7 +37,8 @@ QMenu* menue(QMenuBar* leiste, const QString& titel) {
 } // namespace
 
 void Form1::createActions() {
-    QMenuBar* leiste = menuBar();
+    auto* leiste = new Menueleiste(this);
+    setMenuBar(leiste);
     QMenu* aktuell = nullptr;
     // Captions carry no '&', so no item gets an access key.
     for (std::size_t i = 0; i < sitzung::kMenue.size(); ++i) {
@@ -67,8 +69,7 @@ void Form1::createActions() {
     // No item has an access key, so the keyboard reaches the menus through
     // F10, as on most desktops; the arrow keys and Return do the rest.
     auto* menuetaste = new QShortcut(QKeySequence(Qt::Key_F10), this);
-    connect(menuetaste, &QShortcut::activated, leiste,
-            [leiste] { leiste->setActiveAction(leiste->actions().constFirst()); });
+    connect(menuetaste, &QShortcut::activated, leiste, &Menueleiste::tastaturOeffnen);
 }
 
 } // namespace app

@@ -1,7 +1,9 @@
 #include "app/Positionsliste.h"
 
+#include "app/Barrierefreiheit.h"
 #include "app/Fokusrahmen.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
@@ -9,6 +11,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleOptionViewItem>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdlib>
@@ -46,6 +49,7 @@ QVariant Positionsmodell::data(const QModelIndex& index, int role) const {
 
 Positionsliste::Positionsliste(const sitzung::Positionsspeicher& speicher, QWidget* parent)
     : QListView(parent), modell_(new Positionsmodell(speicher, this)) {
+    zugangAnmelden();
     setModel(modell_);
     setSelectionMode(SingleSelection);
     setVerticalScrollMode(ScrollPerItem);
@@ -247,6 +251,46 @@ void Positionsliste::dataChanged(const QModelIndex& topLeft, const QModelIndex& 
                                  const QList<int>& roles) {
     // Skips QListView's, which updates row bookkeeping this view does not keep.
     QAbstractItemView::dataChanged(topLeft, bottomRight, roles);
+}
+
+void Positionsliste::zeileMelden(QAccessible::Event art, const QModelIndex& index) {
+    if (QAccessible::isActive() && index.isValid()) {
+        QAccessibleEvent ereignis(this, art);
+        ereignis.setChild(index.row()); // the table's cell of that row
+        QAccessible::updateAccessibility(&ereignis);
+    }
+}
+
+void Positionsliste::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    // Skips QListView's, which names the row by its place in a layout this
+    // view does not keep, so a screen reader heard the list and not the line.
+    QAbstractItemView::currentChanged(current, previous);
+    if (hasFocus()) {
+        zeileMelden(QAccessible::Focus, current);
+    }
+}
+
+void Positionsliste::selectionChanged(const QItemSelection& selected,
+                                      const QItemSelection& deselected) {
+    // Skips QListView's for the same reason.
+    QAbstractItemView::selectionChanged(selected, deselected);
+    for (const QItemSelectionRange& bereich : deselected) {
+        zeileMelden(QAccessible::SelectionRemove, bereich.topLeft());
+    }
+    for (const QItemSelectionRange& bereich : selected) {
+        zeileMelden(QAccessible::SelectionAdd, bereich.topLeft());
+    }
+}
+
+void Positionsliste::focusInEvent(QFocusEvent* event) {
+    QListView::focusInEvent(event);
+    // The line the focus returns to, told after Qt has told of the list itself,
+    // so that a screen reader ends on the line.
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus()) {
+            zeileMelden(QAccessible::Focus, currentIndex());
+        }
+    });
 }
 
 void Positionsliste::scrollContentsBy(int, int dy) {

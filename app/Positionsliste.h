@@ -6,6 +6,7 @@
 #include "sitzung/Positionsspeicher.h"
 
 #include <QAbstractListModel>
+#include <QAccessible>
 #include <QListView>
 
 #include <cstdint>
@@ -39,7 +40,7 @@ class Positionsmodell final : public QAbstractListModel {
 // place is arithmetic and nothing is laid out per row. It scrolls by whole
 // lines, has no horizontal scroll bar, cuts no line short, draws its
 // background in the menu colour and frames itself while it has the focus.
-// It derives from QListView so that it is announced as a list.
+// Screen readers see it as a table (app/Listenzugang.h).
 class Positionsliste : public QListView {
     Q_OBJECT
   public:
@@ -67,6 +68,10 @@ class Positionsliste : public QListView {
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     QSize viewportSizeHint() const override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void selectionChanged(const QItemSelection& selected,
+                          const QItemSelection& deselected) override;
+    void focusInEvent(QFocusEvent* event) override;
 
   protected slots:
     void rowsInserted(const QModelIndex& parent, int start, int end) override;
@@ -74,6 +79,8 @@ class Positionsliste : public QListView {
                      const QList<int>& roles = QList<int>()) override;
 
   private:
+    // Tells screen readers about the line of `index`, by its row.
+    void zeileMelden(QAccessible::Event art, const QModelIndex& index);
     QSize zeilengroesse() const; // of the first line; empty while there is none
     int obersteZeile() const;
     int ganzSichtbar() const;  // lines that fit the viewport whole, at least 1

@@ -268,7 +268,9 @@ class TestForm1 : public QObject {
             {"Text3", QAccessible::EditableText},
             {"Label1", QAccessible::StaticText},
             {"Label2", QAccessible::StaticText},
-            {"List1", QAccessible::List}};
+            {"List1", QAccessible::Table}, // a table speaks at once at any length
+            {"Picture1", QAccessible::Graphic},
+            {"Picture2", QAccessible::Graphic}};
         for (const auto& [name, rolle] : rollen) {
             QWidget* w = control<QWidget>(f(), name);
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);

@@ -17,12 +17,7 @@ trap 'kill $pid $wm 2>/dev/null || true; rm -rf "$arbeit"' EXIT
 fehler() { echo "$name: $*" >&2; exit 1; }
 
 echo "Xft.dpi: $dpi" | xrdb -merge
-openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.1
-done
+source "$(dirname "$0")/fenstermanager.sh"
 
 QT_SCALE_FACTOR=$faktor "$programm" &
 pid=$!

@@ -1,0 +1,236 @@
+#!/usr/bin/python3
+"""Reads the running program over AT-SPI as a screen reader would.
+
+Checks every control's role and German name, the checked state of a menu
+item after its command ran, that arrowing in List1 sends a focus event that
+names the line, and how long counting and reading the lines of a list of
+715,904 lines takes, what reading them costs the program in memory and how
+long a request for all its children holds the program.
+usage: zugang.py PID   (inside the bus that zugang.sh sets up)
+"""
+import subprocess
+import sys
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, Gio, GLib  # noqa: E402
+import pyatspi  # noqa: E402
+
+PID = int(sys.argv[1])
+VOLL = 8120  # letters the picture can hold: 64,960 positions
+LISTE = "Liste der Positionen, Spalte und Zeile"
+
+# name -> role, for every control and menu entry.
+ERWARTET = {
+    "Originalbild": "image",
+    "Kopie des Bildes, in der der Text versteckt wird": "image",
+    LISTE: "table",
+    "Verschlüsseln": "menu item",
+    "Entschlüsseln": "menu item",
+    "Anzeige": "menu item",
+    "Info": "menu item",
+    "Ende": "menu item",
+    "Text einfügen": "menu item",
+    "den Schlüssel festlegen": "menu item",
+    "die Positionen ermitteln": "menu item",
+    "den Text verschlüsseln": "menu item",
+    "das Bild entschlüsseln": "menu item",
+    "letztes Bit anzeigen": "menu item",
+    "letztes Bit auf 0 setzen": "menu item",
+    "letztes Bit auf 1 setzen": "menu item",
+    "letztes Bit auf Zufall setzen": "menu item",
+    "Positionen anzeigen": "menu item",
+    "Bits anzeigen": "menu item",
+    "Originalbild laden": "menu item",
+    "Info zum Bild": "menu item",
+}
+# Label and text box share the label's caption as their name.
+PAARE = {"zu verschlüsselnder Text": {"label", "text"}, "entschlüsselter Text": {"label", "text"}}
+
+
+def fehler(text):
+    print("zugang: " + text, file=sys.stderr)
+    sys.exit(1)
+
+
+def pumpen(sekunden):
+    kontext = GLib.MainContext.default()
+    ende = time.monotonic() + sekunden
+    while time.monotonic() < ende:
+        while kontext.iteration(False):
+            pass
+        time.sleep(0.01)
+
+
+def programm():
+    for _ in range(200):
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.get_process_id() == PID:
+                return app
+        time.sleep(0.1)
+    fehler("das Programm erscheint nicht auf dem AT-SPI-Bus")
+
+
+def alle(wurzel):
+    """Every object below wurzel, but not the cells of a table."""
+    stapel = [wurzel]
+    while stapel:
+        o = stapel.pop()
+        yield o
+        if o.getRoleName() != "table":
+            stapel.extend(c for c in o if c is not None)
+
+
+def resident(pid):
+    with open(f"/proc/{pid}/status") as f:
+        for zeile in f:
+            if zeile.startswith("VmRSS:"):
+                return int(zeile.split()[1]) * 1024
+    return 0
+
+
+def taste(*tasten):
+    subprocess.run(["xdotool", "key", "--clearmodifiers", *tasten], check=True)
+
+
+def rollen_und_namen(app):
+    gefunden = {}
+    for o in alle(app):
+        gefunden.setdefault(o.name, set()).add(o.getRoleName())
+    falsch = []
+    for name, rolle in ERWARTET.items():
+        if rolle not in gefunden.get(name, set()):
+            falsch.append(f"{name!r}: {sorted(gefunden.get(name, []))}, erwartet {rolle}")
+    for name, rollen in PAARE.items():
+        if not rollen <= gefunden.get(name, set()):
+            falsch.append(f"{name!r}: {sorted(gefunden.get(name, []))}, erwartet {sorted(rollen)}")
+    return falsch
+
+
+def finde(app, name, rolle):
+    for o in alle(app):
+        if o.name == name and o.getRoleName() == rolle:
+            return o
+    fehler(f"{rolle} {name!r} nicht gefunden")
+
+
+def ausloesen(eintrag):
+    eintrag.queryAction().doAction(0)
+    pumpen(0.3)
+
+
+def ereignisse_beim_blaettern(liste, tabelle):
+    gehoert = []
+    fehlend = []
+
+    def merken(ereignis):
+        q = ereignis.source
+        gehoert.append((ereignis.type, q.getRoleName(), q.name))
+
+    zuhoerer = Atspi.EventListener.new(merken)
+    zuhoerer.register("focus:")
+    pumpen(0.5)
+    taste("shift+Tab")  # from Text2 back to List1
+    pumpen(0.5)
+    if not gehoert or gehoert[-1][1] != "table cell":
+        fehlend.append(f"Umschalt+Tab in die Liste: {gehoert}")
+    for t, zeile in (("Down", 1), ("Down", 2), ("Next", None), ("End", -1), ("Home", 0)):
+        del gehoert[:]
+        taste(t)
+        pumpen(0.4)
+        namen = [n for (art, rolle, n) in gehoert if rolle == "table cell" and art == "focus:"]
+        if not namen:
+            fehlend.append(f"{t}: nur {gehoert}")
+            continue
+        if zeile is not None:
+            soll = tabelle.getAccessibleAt(zeile % tabelle.nRows, 0).name
+            if namen[-1] != soll:
+                fehlend.append(f"{t}: {namen[-1]!r}, erwartet {soll!r}")
+        print(f"zugang: {t} -> {namen[-1]!r}")
+    zuhoerer.deregister("focus:")
+    return fehlend
+
+
+def alle_kinder(liste):
+    """One GetChildren call straight over D-Bus: its time and its length."""
+    sitzung = Gio.bus_get_sync(Gio.BusType.SESSION)
+    adresse = sitzung.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress",
+                                None, None, Gio.DBusCallFlags.NONE, -1).unpack()[0]
+    bus = Gio.DBusConnection.new_for_address_sync(
+        adresse, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT |
+        Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION)
+    start = time.monotonic()
+    antwort = bus.call_sync(liste.app.bus_name, liste.path, "org.a11y.atspi.Accessible",
+                            "GetChildren", None, None, Gio.DBusCallFlags.NONE, 300000)
+    return time.monotonic() - start, len(antwort.unpack()[0])
+
+
+def main():
+    app = programm()
+    fenster = None
+    for o in app:
+        if o.name == "Tarnbild - Demo":
+            fenster = o
+    if fenster is None:
+        fehler("Fenster \"Tarnbild - Demo\" nicht auf dem Bus")
+    falsch = rollen_und_namen(app)
+    for f in falsch:
+        print("zugang: Rolle oder Name falsch: " + f, file=sys.stderr)
+
+    einfuegen = finde(app, "Text einfügen", "menu item")
+    ausloesen(einfuegen)
+    if not einfuegen.getState().contains(pyatspi.STATE_CHECKED):
+        falsch.append("\"Text einfügen\" ist nach dem Befehl nicht als abgehakt gemeldet")
+    ermitteln = finde(app, "die Positionen ermitteln", "menu item")
+    ausloesen(ermitteln)
+    liste = finde(app, LISTE, "table")
+    tabelle = liste.queryTable()
+    if tabelle.nRows != 1344:
+        falsch.append(f"List1 meldet {tabelle.nRows} Zeilen, erwartet 1344")
+    for f in ereignisse_beim_blaettern(liste, tabelle):
+        falsch.append("Blättern in List1: " + f)
+
+    text2 = finde(app, "zu verschlüsselnder Text", "text")
+    text2.queryEditableText().setTextContents("a" * VOLL)
+    pumpen(0.3)
+    for _ in range(11):
+        ausloesen(ermitteln)
+    pumpen(1)
+
+    start = time.monotonic()
+    zeilen = liste.queryTable().nRows
+    gezaehlt = time.monotonic() - start
+    lesen = list(range(100)) + list(range(zeilen - 100, zeilen)) + \
+        list(range(0, zeilen, zeilen // 100))
+    start = time.monotonic()
+    gelesen = [tabelle.getAccessibleAt(r, 0).name for r in lesen]
+    dauer = time.monotonic() - start
+    print(f"zugang: {zeilen} Zeilen gezählt in {gezaehlt * 1000:.1f} ms, "
+          f"{len(lesen)} Zeilen gelesen in {dauer * 1000:.0f} ms "
+          f"({dauer / len(lesen) * 1000:.2f} ms je Zeile)")
+    if zeilen != 1344 + 11 * 64960:
+        falsch.append(f"List1 meldet {zeilen} Zeilen, erwartet {1344 + 11 * 64960}")
+    if any(len(n) < 9 for n in gelesen):
+        falsch.append(f"leere oder kurze Zeilen gelesen: {[n for n in gelesen if len(n) < 9][:5]}")
+
+    vorher = resident(PID)
+    for r in range(100000, 105000):
+        tabelle.getAccessibleAt(r, 0).name
+    je_zeile = (resident(PID) - vorher) / 5000
+    print(f"zugang: 5000 weitere Zeilen gelesen, das Programm wuchs um {je_zeile:.0f} Bytes je Zeile")
+
+    sekunden, kinder = alle_kinder(liste)
+    print(f"zugang: GetChildren auf List1: {kinder} Kinder in {sekunden * 1000:.0f} ms, "
+          f"danach {resident(PID) / 2**20:.0f} MiB")
+
+    if falsch:
+        for f in falsch:
+            print("zugang: " + f, file=sys.stderr)
+        sys.exit(1)
+    print("zugang: Rollen, Namen, Haken, Blättern und lange Liste in Ordnung")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,34 @@
+#!/bin/bash
+# The real program on a real AT-SPI bus: a private D-Bus session with
+# at-spi-bus-launcher and at-spi2-registryd, openbox, and the program with
+# accessibility always on; zugang.py then reads it as a screen reader would.
+# usage: zugang.sh PROGRAM   (run inside xvfb-run)
+#   ZUGANG_PY=other.py runs another client in the same bus instead, e.g. one
+#   that starts Orca with --debug-file to hear what it says.
+set -euo pipefail
+if [ -z "${ZUGANG_IM_BUS:-}" ]; then
+  ZUGANG_IM_BUS=1 exec dbus-run-session -- "$0" "$@"
+fi
+programm=$1
+pid="" wm="" bus="" registry=""
+trap 'kill $pid $wm $registry $bus 2>/dev/null || true' EXIT
+fehler() { echo "zugang: $*" >&2; exit 1; }
+
+"${ATSPI_BUS_LAUNCHER:-/usr/libexec/at-spi-bus-launcher}" --launch-immediately &
+bus=$!
+for _ in $(seq 100); do
+  dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+    org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true && break
+  sleep 0.1
+done
+"${ATSPI_REGISTRYD:-/usr/libexec/at-spi2-registryd}" &
+registry=$!
+source "$(dirname "$0")/fenstermanager.sh"
+
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$programm" &
+pid=$!
+for _ in $(seq 100); do
+  xdotool search --onlyvisible --name "^Tarnbild - Demo$" >/dev/null 2>&1 && break
+  sleep 0.1
+done
+/usr/bin/python3 "${ZUGANG_PY:-$(dirname "$0")/zugang.py}" "$pid"
