@@ -2,7 +2,7 @@
 """Reads the running program over AT-SPI as a screen reader would.
 
 Checks every control's role and German name, the checked state of a menu
-item after its command ran, that arrowing in List1 sends a focus event that
+item after its command ran, the notification that announces a command, that arrowing in List1 sends a focus event that
 names the line, and how long counting and reading the lines of a list of
 715,904 lines takes, what reading them costs the program in memory and how
 long a request for all its children holds the program.
@@ -179,8 +179,17 @@ def main():
     for f in falsch:
         print("zugang: Rolle oder Name falsch: " + f, file=sys.stderr)
 
+    # Every command that ran tells a user who cannot see: its sentence appears
+    # as a notification.
+    angesagt = []
+    zuhoerer = Atspi.EventListener.new(
+        lambda e: angesagt.append(e.source.name) if e.source.getRoleName() == "notification" else None)
+    zuhoerer.register("object:")
     einfuegen = finde(app, "Text einfügen", "menu item")
     ausloesen(einfuegen)
+    zuhoerer.deregister("object:")
+    if "Der Standardtext ist eingefügt." not in angesagt:
+        falsch.append(f"\"Text einfügen\" wurde nicht angesagt: {angesagt}")
     if not einfuegen.getState().contains(pyatspi.STATE_CHECKED):
         falsch.append("\"Text einfügen\" ist nach dem Befehl nicht als abgehakt gemeldet")
     ermitteln = finde(app, "die Positionen ermitteln", "menu item")
