@@ -36,6 +36,9 @@ feld() {
 
 # The names of a list file: one a line, # starts a comment.
 liste() { sed -e 's/#.*//' -e 's/[[:space:]]//g' -e '/^$/d' "$1"; }
+for datei in scripts/webpakete.txt scripts/testpakete.txt; do
+  [ -f "$datei" ] || { echo "setup: $datei is missing" >&2; exit 2; }
+done
 
 case $umfang in
   start | test)

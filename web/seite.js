@@ -409,13 +409,12 @@
       window.addEventListener('resize', () => this.malen());
       this.ratioBeobachten();
       // Chromium changes the ratio under emulation (and so under the browser
-      // tests) without either event; a look at every frame costs one
-      // comparison and catches every other way too.
-      const schauen = () => {
+      // tests) without either event. A look five times a second catches that
+      // and every other way too; a look at every frame would keep an idle
+      // page making frames, which a tablet pays for in battery.
+      setInterval(() => {
         if (window.devicePixelRatio !== this.ratio) this.malen();
-        requestAnimationFrame(schauen);
-      };
-      requestAnimationFrame(schauen);
+      }, 200);
     },
     // A change of the device pixel ratio (zoom, another screen) fires no
     // resize everywhere; a media query for the current ratio does.
@@ -432,6 +431,7 @@
       const h = sitzung.hoehe();
       const dpr = window.devicePixelRatio || 1;
       this.ratio = window.devicePixelRatio;
+      c.dataset.ratio = String(dpr); // the ratio it is drawn for
       const k = Math.max(1, Math.floor(dpr));
       if (c.width !== w * k || c.height !== h * k) {
         c.width = w * k;

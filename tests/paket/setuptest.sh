@@ -26,7 +26,7 @@ setup_liste=$(bash "$quelle/scripts/setup.sh" --list start | grep -vx build-esse
 # A copy of the tree whose test list names a package that is not installed.
 baum=$arbeit/baum
 mkdir -p "$baum/scripts" "$baum/debian"
-cp "$quelle/scripts/setup.sh" "$quelle/scripts/testpakete.txt" "$baum/scripts/"
+cp "$quelle/scripts/setup.sh" "$quelle/scripts/testpakete.txt" "$quelle/scripts/webpakete.txt" "$baum/scripts/"
 cp "$quelle/debian/control" "$baum/debian/"
 echo punktgarten-fehlt-zum-test >>"$baum/scripts/testpakete.txt"
 # Every program of /usr/bin but sudo, and a directory with a sudo that only notes its call.

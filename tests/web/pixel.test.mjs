@@ -61,6 +61,8 @@ for (const engine of ENGINES) {
         // change for it, so the page must notice the ratio by itself.
         for (const dpr of [2, 1.25, 1.5, 1]) {
           await page.setViewport({ ...ANSICHT, deviceScaleFactor: dpr });
+          await page.waitForFunction(() => ['Picture1', 'Picture2'].every(
+            (id) => document.getElementById(id).dataset.ratio === String(window.devicePixelRatio)));
           await gemalt(page);
           await gemalt(page);
           const f = await foto(page, dpr);
