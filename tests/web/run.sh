@@ -21,4 +21,4 @@ anzeige=()
 if [ -z "${DISPLAY:-}" ] && command -v xvfb-run >/dev/null; then
   anzeige=(xvfb-run -a -s "-screen 0 1280x1024x24")
 fi
-exec "${anzeige[@]}" node --test --test-timeout=300000 --test-reporter=spec ./*.test.mjs
+exec "${anzeige[@]}" node --test --test-timeout=300000 --test-reporter=tap ./*.test.mjs
