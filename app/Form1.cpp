@@ -13,16 +13,12 @@
 #include <QApplication>
 #include <QIcon>
 #include <QInputDialog>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMenu>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QScrollBar>
 #include <QShowEvent>
 #include <QTextDocument>
 #include <QTimer>

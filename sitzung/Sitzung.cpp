@@ -112,7 +112,7 @@ void Sitzung::haken(std::string_view name) {
     }
 }
 
-void Sitzung::aktivieren(std::string_view name) {
+void Sitzung::freigeben(std::string_view name) {
     if (const auto i = eintragNamens(name)) {
         menue_[*i].aktiv = true;
     }
@@ -201,9 +201,6 @@ Antwort Sitzung::fehlendePositionen(std::int64_t zeichen) const {
 }
 
 Antwort Sitzung::positionenErmitteln(std::int64_t zeichen) {
-    if (zeichen > kapazitaet()) {
-        return fehlendePositionen(zeichen);
-    }
     key::ErmittlungsErgebnis ergebnis =
         key::ermitteln(zufallsgenerator_, schluesselwert_, hiding::bitanzahl(zeichen),
                        original_.breite(), original_.hoehe());
@@ -216,7 +213,7 @@ Antwort Sitzung::positionenErmitteln(std::int64_t zeichen) {
         tabelle_ = std::move(ergebnis.tabelle);
     }
     a.ansage = std::to_string(a.neueZeilen) + " Positionen ermittelt.";
-    aktivieren("M_Positionen_anzeigen");
+    freigeben("M_Positionen_anzeigen");
     haken("M_Positionen_ermitteln");
     return a;
 }
@@ -228,8 +225,8 @@ Antwort Sitzung::textVerschluesseln(std::span<const std::uint8_t> codes) {
     Antwort a = ansage("Der Text ist im Bild versteckt.");
     tooltip_ = kVersteckt;
     a.tooltip = tooltip_;
-    aktivieren("M_Bits_anzeigen");
-    aktivieren("M_entschluesseln");
+    freigeben("M_Bits_anzeigen");
+    freigeben("M_entschluesseln");
     haken("M_Text_verschluesseln");
     return a;
 }
@@ -246,11 +243,11 @@ Antwort Sitzung::bildEntschluesseln(std::int64_t zeichen) {
 
 Antwort Sitzung::markieren(Befehl befehl, std::int64_t zeichen) {
     const bool kreise = befehl == Befehl::PositionenAnzeigen;
-    if (!hiding::reichtFuerZeichen(tabelle_, zeichen)) {
+    if (bitplane::markieren(kopie_, tabelle_, hiding::bitanzahl(zeichen),
+                            kreise ? bitplane::Markierung::Kreise : bitplane::Markierung::Punkte) !=
+        hiding::Status::Ok) {
         return fehlendePositionen(zeichen);
     }
-    bitplane::markieren(kopie_, tabelle_, hiding::bitanzahl(zeichen),
-                        kreise ? bitplane::Markierung::Kreise : bitplane::Markierung::Punkte);
     return ansage(kreise ? "Die Positionen sind markiert." : "Die Bits sind markiert.");
 }
 

@@ -99,7 +99,7 @@ class Sitzung {
     Antwort letztesBitSetzen(Befehl befehl);
     Antwort fehlendePositionen(std::int64_t zeichen) const;
     void haken(std::string_view name);
-    void aktivieren(std::string_view name);
+    void freigeben(std::string_view name); // enables the menu entry of that name
 
     picture::Bildflaeche original_;
     picture::Bildflaeche kopie_;
