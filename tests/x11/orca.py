@@ -4,14 +4,17 @@ the AT-SPI bus that zugang.sh set up, presses real keys with xdotool and
 collects what Orca says after each key from its debug log, where it writes
 every sentence it would speak (it runs with no speech synthesizer at all).
 
-usage: orca.py fenster|firefox|chromium PID   (inside the bus of zugang.sh)
-  fenster            the desktop window: menu titles, key box, message box, list
+usage: orca.py SZENE PID   (inside the bus of zugang.sh)
+  fenster            the desktop window: key box, message box, list
+  menuetitel         the desktop window: F10 and Right speak every menu title
   firefox, chromium  the page in that browser: the list on Down, message box
-  ORCA_MITSCHRIFT=FILE also writes every key and what Orca said to FILE.
+  ORCA_MITSCHRIFT=FILE also writes every key and what Orca said to FILE,
+  ORCA_PROTOKOLL=FILE keeps Orca's own log there.
 Exits 1 if Orca did not say what a pupil must hear; prints everything it heard.
 """
 import os
 import re
+import shutil
 import signal
 import subprocess
 import sys
@@ -120,6 +123,8 @@ class Orca:
             self.prozess.wait()
         except ProcessLookupError:
             pass
+        if os.environ.get("ORCA_PROTOKOLL"):
+            shutil.copy(self.log, os.environ["ORCA_PROTOKOLL"])
         self.ordner.cleanup()
 
 
@@ -165,15 +170,13 @@ def schluessel_hoeren(orca, fehler):
         if not enthaelt(gehoert, teil):
             fehler.append(f"Schlüsselfeld: {teil!r} nicht gesagt: {gehoert}")
     orca.taste("Tab")
+    zurueck = gehoert + orca.taste("shift+Tab")
     for wert in ("Waldsee", "709"):
-        if wert != "Waldsee":
-            orca.taste("shift+Tab")
+        if wert == "709":
             orca.taste("ctrl+a")
             orca.tippen(wert)
             orca.taste("Tab")
-        zurueck = orca.taste("shift+Tab")
-        if wert == "Waldsee":
-            zurueck = gehoert + zurueck
+            zurueck = orca.taste("shift+Tab")
         if not enthaelt(zurueck, wert) or abgeschnitten(zurueck, wert):
             fehler.append(f"Schlüsselfeld: {wert!r} nicht ganz gesagt: {zurueck}")
     orca.taste("Return")
@@ -213,7 +216,6 @@ def in_die_liste(orca, fehler):
 
 def fenster(orca, fehler):
     """The desktop window."""
-    titel_hoeren(orca, fehler)
     schluessel_hoeren(orca, fehler)
     meldung_hoeren(orca, fehler)
     in_die_liste(orca, fehler)
@@ -232,7 +234,8 @@ def seite(orca, fehler):
 
 
 def main():
-    szene = {"fenster": fenster, "firefox": seite, "chromium": seite}[sys.argv[1]]
+    szene = {"fenster": fenster, "menuetitel": titel_hoeren, "firefox": seite,
+             "chromium": seite}[sys.argv[1]]
     start = time.monotonic()
     orca = Orca()
     fehler = []

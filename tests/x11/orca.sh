@@ -1,7 +1,7 @@
 #!/bin/bash
 # What the screen reader Orca says, key by key, in the desktop window or in
 # the page in a browser; orca.py starts Orca and checks what it says.
-# usage: orca.sh fenster PROGRAM           (run inside xvfb-run)
+# usage: orca.sh fenster|menuetitel PROGRAM   (run inside xvfb-run)
 #        orca.sh firefox|chromium PAGE.html
 #   ORCA_MITSCHRIFT=FILE appends every key and what Orca said to FILE.
 set -euo pipefail
@@ -11,7 +11,7 @@ profil=$(mktemp -d)
 trap 'rm -rf "$profil"' EXIT
 export ZUGANG_PY="$hier/orca.py $art"
 case $art in
-  fenster)
+  fenster|menuetitel)
     "$hier/zugang.sh" "$ziel" ;;
   firefox)
     # A fresh profile that opens the page and nothing else, and shows no
@@ -33,5 +33,5 @@ PREFS
       "$hier/zugang.sh" chromium --no-sandbox --disable-gpu --no-first-run --no-default-browser-check \
         --disable-background-networking --disable-component-update --disable-sync \
         --user-data-dir="$profil" --force-renderer-accessibility --app="file://$(realpath "$ziel")" ;;
-  *) echo "usage: $0 fenster|firefox|chromium PROGRAM|PAGE" >&2; exit 2 ;;
+  *) echo "usage: $0 fenster|menuetitel|firefox|chromium PROGRAM|PAGE" >&2; exit 2 ;;
 esac
