@@ -3,13 +3,14 @@
 # the page in a browser; orca.py starts Orca and checks what it says.
 # usage: orca.sh fenster|menuetitel PROGRAM   (run inside xvfb-run)
 #        orca.sh firefox|chromium PAGE.html
-#   ORCA_MITSCHRIFT=FILE appends every key and what Orca said to FILE.
+#   ORCA_MITSCHRIFT=FILE appends every key and what Orca said to FILE;
+#   ORCA_PY=client.py runs another client with orca.py's helpers instead.
 set -euo pipefail
 hier=$(cd "$(dirname "$0")" && pwd)
 art=$1 ziel=$2
 profil=$(mktemp -d)
 trap 'rm -rf "$profil"' EXIT
-export ZUGANG_PY="$hier/orca.py $art"
+export ZUGANG_PY="${ORCA_PY:-$hier/orca.py} $art"
 case $art in
   fenster|menuetitel)
     "$hier/zugang.sh" "$ziel" ;;
