@@ -2,11 +2,13 @@
 
 #include "app/Ansage.h"
 #include "app/Bildanzeige.h"
+#include "app/Eingabezugang.h"
 #include "app/Listenzugang.h"
 #include "app/Positionsliste.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QLineEdit>
 
 namespace app {
 namespace {
@@ -14,6 +16,9 @@ namespace {
 QAccessibleInterface* fabrik(const QString&, QObject* objekt) {
     if (auto* liste = qobject_cast<Positionsliste*>(objekt)) {
         return new Listenzugang(liste);
+    }
+    if (auto* feld = qobject_cast<QLineEdit*>(objekt)) {
+        return new Eingabezugang(feld);
     }
     if (auto* bild = qobject_cast<Bildanzeige*>(objekt)) {
         return new QAccessibleWidget(bild, QAccessible::Graphic);

@@ -29,6 +29,7 @@ class Menue : public QMenu {
 
 QMenu* menue(Menueleiste* leiste, const QString& titel) {
     QMenu* m = new Menue(titel, leiste);
+    m->setAccessibleName(titel); // an open menu tells screen readers whose it is
     leiste->addMenu(m);
     leiste->menueAnmelden(m);
     m->setSeparatorsCollapsible(false); // two separators in a row stay two lines

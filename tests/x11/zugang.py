@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Reads the running program over AT-SPI as a screen reader would.
 
-Checks every control's role and German name, the checked state of a menu
+Checks every control's role and German name, the menus' titles, the key box
+and a message box, the checked state of a menu
 item after its command ran, the notification that announces a command, that arrowing in List1 sends a focus event that
 names the line, and how long counting and reading the lines of a list of
 715,904 lines takes, what reading them costs the program in memory and how
@@ -121,6 +122,66 @@ def ausloesen(eintrag):
     pumpen(0.3)
 
 
+def nacheinander(*tasten):
+    """Keys one by one, each after the menu or box of the one before has opened."""
+    for t in tasten:
+        taste(t)
+        pumpen(0.3)
+
+
+def warte_auf(app, rolle, name, sekunden=5):
+    ende = time.monotonic() + sekunden
+    while time.monotonic() < ende:
+        for o in app:
+            if o is not None and o.getRoleName() == rolle and o.name == name:
+                return o
+        time.sleep(0.1)
+    return None
+
+
+def menuetitel(app):
+    """Every open menu carries its title as its name."""
+    namen = {o.name for o in alle(app) if o.getRoleName() == "popup menu"}
+    fehlt = {"Verschlüsseln", "Entschlüsseln", "Anzeige", "Info"} - namen
+    return [f"Menüs ohne ihren Titel als Namen: {sorted(fehlt)}, gefunden {sorted(namen)}"] if fehlt else []
+
+
+def schluesselfeld(app):
+    """The key box by keyboard (F10, Down, Down, Return): its title, its prompt as
+    the field's name, and the default key whole, also in its text attribute runs."""
+    nacheinander("F10", "Down", "Down", "Return")
+    dialog = warte_auf(app, "dialog", "Eingabe des privaten Schlüssels")
+    if dialog is None:
+        return ["das Schlüsselfeld erscheint nicht als Dialog \"Eingabe des privaten Schlüssels\""]
+    falsch = []
+    feld = next((o for o in alle(dialog) if o.getRoleName() == "text"), None)
+    if feld is None or not feld.name.startswith("Mit der Eingabe einer Zahl"):
+        falsch.append(f"Schlüsselfeld: Eingabefeld ohne die Frage als Namen: {feld and feld.name!r}")
+    else:
+        text = feld.queryText()
+        wert = text.getText(0, -1)
+        laeufe = {tuple(text.getAttributeRun(k, False)[1:]) for k in range(len(wert))}
+        if wert != "Waldsee" or laeufe != {(0, len(wert))}:
+            falsch.append(f"Schlüsselfeld: {wert!r} mit Attributläufen {sorted(laeufe)}, "
+                          "erwartet \"Waldsee\" in einem Lauf")
+    nacheinander("Return")
+    return falsch
+
+
+def meldung(app):
+    """"Info zum Bild" by keyboard (F10, Left to "Ende", Left to "Info", Return):
+    an alert named after the program that holds the message."""
+    nacheinander("F10", "Left", "Left", "Return")
+    box = warte_auf(app, "alert", "punktgarten")
+    if box is None:
+        return ["\"Info zum Bild\" zeigt keine Meldung \"punktgarten\""]
+    texte = [box.description] + [o.name for o in alle(box)]
+    nacheinander("Return")
+    if not any(t.startswith("Das Bild hat 290 * 224") for t in texte):
+        return [f"die Meldung von \"Info zum Bild\" ist nicht zu lesen: {texte}"]
+    return []
+
+
 def ereignisse_beim_blaettern(liste, tabelle):
     gehoert = []
     fehlend = []
@@ -178,6 +239,7 @@ def main():
     falsch = rollen_und_namen(app)
     for f in falsch:
         print("zugang: Rolle oder Name falsch: " + f, file=sys.stderr)
+    falsch += menuetitel(app) + schluesselfeld(app) + meldung(app)
 
     # Every command that ran tells a user who cannot see: its sentence appears
     # as a notification.
@@ -238,7 +300,7 @@ def main():
         for f in falsch:
             print("zugang: " + f, file=sys.stderr)
         sys.exit(1)
-    print("zugang: Rollen, Namen, Haken, Blättern und lange Liste in Ordnung")
+    print("zugang: Rollen, Namen, Menütitel, Schlüsselfeld, Meldung, Haken, Blättern und lange Liste in Ordnung")
 
 
 if __name__ == "__main__":

@@ -2,14 +2,14 @@
 # The real program on a real AT-SPI bus: a private D-Bus session with
 # at-spi-bus-launcher and at-spi2-registryd, openbox, and the program with
 # accessibility always on; zugang.py then reads it as a screen reader would.
-# usage: zugang.sh PROGRAM   (run inside xvfb-run)
-#   ZUGANG_PY=other.py runs another client in the same bus instead, e.g. one
-#   that starts Orca with --debug-file to hear what it says.
+# usage: zugang.sh PROGRAM [ARG...]   (run inside xvfb-run)
+#   ZUGANG_PY="other.py ARG..." runs another client in the same bus instead
+#   (orca.sh runs orca.py, which hears the program through Orca);
+#   ZUGANG_FENSTER is the window title to wait for, a regular expression.
 set -euo pipefail
 if [ -z "${ZUGANG_IM_BUS:-}" ]; then
   ZUGANG_IM_BUS=1 exec dbus-run-session -- "$0" "$@"
 fi
-programm=$1
 pid="" wm="" bus="" registry=""
 trap 'kill $pid $wm $registry $bus 2>/dev/null || true' EXIT
 fehler() { echo "zugang: $*" >&2; exit 1; }
@@ -25,10 +25,12 @@ done
 registry=$!
 source "$(dirname "$0")/fenstermanager.sh"
 
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$programm" &
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$@" &
 pid=$!
-for _ in $(seq 100); do
-  xdotool search --onlyvisible --name "^Tarnbild - Demo$" >/dev/null 2>&1 && break
+fenster=${ZUGANG_FENSTER:-^Tarnbild - Demo\$}
+for _ in $(seq 200); do
+  xdotool search --onlyvisible --name "$fenster" >/dev/null 2>&1 && break
   sleep 0.1
 done
-/usr/bin/python3 "${ZUGANG_PY:-$(dirname "$0")/zugang.py}" "$pid"
+read -ra client <<<"${ZUGANG_PY:-$(dirname "$0")/zugang.py}"
+/usr/bin/python3 "${client[@]}" "$pid"

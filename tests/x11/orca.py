@@ -1,0 +1,261 @@
+#!/usr/bin/python3
+"""Hears the program as a blind pupil does: starts the screen reader Orca on
+the AT-SPI bus that zugang.sh set up, presses real keys with xdotool and
+collects what Orca says after each key from its debug log, where it writes
+every sentence it would speak (it runs with no speech synthesizer at all).
+
+usage: orca.py SZENE PID   (inside the bus of zugang.sh)
+  fenster            the desktop window: key box, message box, list
+  menuetitel         the desktop window: F10 and Right speak every menu title
+  firefox, chromium  the page in that browser: the list on Down, message box
+  ORCA_MITSCHRIFT=FILE also writes every key and what Orca said to FILE,
+  ORCA_PROTOKOLL=FILE keeps Orca's own log there.
+Exits 1 if Orca did not say what a pupil must hear; prints everything it heard.
+"""
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+# Orca's own start script, without its refusal to run beside another Orca of
+# the same user (other test runs on the machine), with no synthesizer (the
+# speech factory is a module that does not exist) and no key echo, so that
+# what follows a key is the program's answer alone. Its log is written line
+# by line, so that a sentence can be read as soon as it is said.
+STARTER = r"""
+import runpy, sys
+from orca import debug, settings_manager
+debug.debugLevel = debug.LEVEL_INFO
+debug.debugFile = open(sys.argv.pop(1), "w", buffering=1)
+aktivieren = settings_manager.SettingsManager.activate
+def activate(self, prefsDir=None, customSettings={}):
+    eigene = dict(customSettings, speechServerFactory="keine_sprachausgabe",
+                  speechFactoryModules=[], enableKeyEcho=False, enableSound=False)
+    return aktivieren(self, prefsDir, eigene)
+settings_manager.SettingsManager.activate = activate
+orca = runpy.run_path("/usr/bin/orca", run_name="orca_start")
+orca["main"].__globals__["otherOrcas"] = lambda: []
+orca["main"].__globals__["setProcessName"] = lambda name: None
+sys.argv = ["orca"] + sys.argv[1:]
+sys.exit(orca["main"]())
+"""
+SATZ = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: voice=\w+)? ?\{", re.S)
+
+
+class Orca:
+    """Orca with its settings in a temporary home; every sentence it says."""
+
+    def __init__(self):
+        self.ordner = tempfile.TemporaryDirectory(prefix="orca-")
+        heim = self.ordner.name
+        self.log = os.path.join(heim, "orca.log")
+        umgebung = dict(os.environ, HOME=heim, XDG_CONFIG_HOME=heim + "/config",
+                        XDG_DATA_HOME=heim + "/data", XDG_CACHE_HOME=heim + "/cache",
+                        XDG_RUNTIME_DIR=heim, LANGUAGE="de", LC_MESSAGES="C.UTF-8")
+        open(self.log, "w").close()
+        self.prozess = subprocess.Popen(
+            ["/usr/bin/python3", "-c", STARTER, self.log, "-u", heim + "/orca"],
+            env=umgebung, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            start_new_session=True)
+        self.gelesen = 0
+        self.mitschrift = []
+
+    def saetze(self):
+        """The sentences said since the last call."""
+        with open(self.log, "rb") as f:
+            f.seek(self.gelesen)
+            neu = f.read()
+        ende = neu.rfind(b"\n") + 1  # only whole lines: a sentence ends with its voice
+        self.gelesen += ende
+        return SATZ.findall(neu[:ende].decode("utf-8", errors="replace"))
+
+    def bereit(self, sekunden=20):
+        """Waits until Orca has said that it runs and what has the focus."""
+        gehoert = self.warten(sekunden, still=0.8)
+        if not any("Bildschirmleser" in s for s in gehoert):
+            raise RuntimeError(f"Orca meldet sich nicht: {gehoert}")
+        self.mitschrift.append(("(Start)", gehoert))
+        return gehoert
+
+    def warten(self, hoechstens, still):
+        """Sentences until `still` seconds passed without one, at most `hoechstens`."""
+        gehoert = []
+        start = letzter = time.monotonic()
+        while True:
+            jetzt = time.monotonic()
+            neu = self.saetze()
+            if neu:
+                gehoert += neu
+                letzter = jetzt
+            if gehoert and jetzt - letzter >= still:
+                return gehoert
+            if jetzt - start >= hoechstens:
+                return gehoert
+            if self.prozess.poll() is not None:
+                raise RuntimeError("Orca ist beendet")
+            time.sleep(0.05)
+
+    def taste(self, taste, hoechstens=2.5, still=0.4):
+        """Presses a key; returns what Orca says to it."""
+        self.saetze()
+        subprocess.run(["xdotool", "key", "--clearmodifiers", taste], check=True)
+        gehoert = self.warten(hoechstens, still)
+        self.mitschrift.append((taste, gehoert))
+        print(f"orca: {taste:>10} -> {' | '.join(gehoert)}", flush=True)
+        return gehoert
+
+    def tippen(self, text):
+        subprocess.run(["xdotool", "type", "--delay", "60", text], check=True)
+        gehoert = self.warten(1.5, 0.4)
+        self.mitschrift.append((f"tippen {text!r}", gehoert))
+        return gehoert
+
+    def beenden(self):
+        try:
+            os.killpg(self.prozess.pid, signal.SIGTERM)
+            self.prozess.wait(2)
+        except subprocess.TimeoutExpired:
+            os.killpg(self.prozess.pid, signal.SIGKILL)
+            self.prozess.wait()
+        except ProcessLookupError:
+            pass
+        if os.environ.get("ORCA_PROTOKOLL"):
+            shutil.copy(self.log, os.environ["ORCA_PROTOKOLL"])
+        self.ordner.cleanup()
+
+
+def enthaelt(gehoert, *teile):
+    text = " ".join(gehoert)
+    return all(t in text for t in teile)
+
+
+def waehlen(orca, eintrag, menue=None):
+    """Chooses a menu item as a pupil does, by ear: F10, Right until the menu
+    (or its item) is heard, Down until the item is heard, Return."""
+    gehoert = orca.taste("F10")
+    for _ in range(6):
+        if menue is None or enthaelt(gehoert, menue) or enthaelt(gehoert, eintrag):
+            break
+        gehoert = orca.taste("Right")
+    for _ in range(14):
+        if gehoert and gehoert[-1].startswith(eintrag):
+            return orca.taste("Return", hoechstens=4)
+        gehoert = orca.taste("Down")
+    raise RuntimeError(f"{eintrag!r} im Menü nicht gehört")
+
+
+def titel_hoeren(orca, fehler):
+    """F10 and Right round the menu bar: each title is spoken as it is reached."""
+    gehoert = [orca.taste("F10")] + [orca.taste("Right") for _ in range(5)]
+    orca.taste("Escape")
+    for name in ("Verschlüsseln", "Anzeige", "Info"):
+        if not any(g and g[0].startswith(name) for g in gehoert):
+            fehler.append(f"Menütitel {name!r} nicht gesagt: {gehoert}")
+
+
+def abgeschnitten(gehoert, wert):
+    """Sentences that name the value without its last letter ("Waldse ausgewählt")."""
+    return [s for s in gehoert if re.search(rf"(^|\s){re.escape(wert[:-1])}(?!{wert[-1]})\b", s)]
+
+
+def schluessel_hoeren(orca, fehler):
+    """The key box speaks its title, its prompt and the whole key, when it opens
+    and when the field gets the focus again."""
+    gehoert = waehlen(orca, "den Schlüssel festlegen")
+    for teil in ("Eingabe des privaten Schlüssels", "Mit der Eingabe einer Zahl", "Waldsee"):
+        if not enthaelt(gehoert, teil):
+            fehler.append(f"Schlüsselfeld: {teil!r} nicht gesagt: {gehoert}")
+    orca.taste("Tab")
+    zurueck = gehoert + orca.taste("shift+Tab")
+    for wert in ("Waldsee", "709"):
+        if wert == "709":
+            orca.taste("ctrl+a")
+            orca.tippen(wert)
+            orca.taste("Tab")
+            zurueck = orca.taste("shift+Tab")
+        if not enthaelt(zurueck, wert) or abgeschnitten(zurueck, wert):
+            fehler.append(f"Schlüsselfeld: {wert!r} nicht ganz gesagt: {zurueck}")
+    orca.taste("Return")
+
+
+def meldung_hoeren(orca, fehler):
+    """A message box speaks its title and its message when it opens."""
+    gehoert = waehlen(orca, "Info zum Bild", "Info")
+    if not enthaelt(gehoert, "punktgarten", "Das Bild hat 290 * 224"):
+        fehler.append(f"\"Info zum Bild\": Titel oder Meldung nicht gesagt: {gehoert}")
+    return orca.taste("Return")
+
+
+def zeilen_hoeren(orca, fehler, wie_oft=24):
+    """Down in the list: each Down speaks the line it reached."""
+    vorige = None
+    stumm = []
+    for n in range(1, wie_oft + 1):
+        gehoert = orca.taste("Down")
+        zeile = next((s for s in reversed(gehoert) if re.search(r"\d", s)), None)
+        if zeile is None or zeile == vorige:
+            stumm.append(n)
+        vorige = zeile
+    if stumm:
+        fehler.append(f"Liste: Abwärts Nummer {stumm} von {wie_oft} sagt keine neue Zeile")
+
+
+def in_die_liste(orca, fehler):
+    """The default text inserted, the positions determined, and Shift+Tab from
+    Text2 into the list, which says its size."""
+    waehlen(orca, "Text einfügen")
+    waehlen(orca, "die Positionen ermitteln")
+    gehoert = orca.taste("shift+Tab")
+    if not enthaelt(gehoert, "1344"):
+        fehler.append(f"Liste: sagt beim Betreten nicht, dass sie 1344 Zeilen hat: {gehoert}")
+
+
+def fenster(orca, fehler):
+    """The desktop window."""
+    schluessel_hoeren(orca, fehler)
+    meldung_hoeren(orca, fehler)
+    in_die_liste(orca, fehler)
+    zeilen_hoeren(orca, fehler)
+
+
+def seite(orca, fehler):
+    """The page in a browser: the list on Down, and a message box opened from
+    the list, which gives the list back in focus mode, with nothing old said."""
+    in_die_liste(orca, fehler)
+    zeilen_hoeren(orca, fehler)
+    zurueck = meldung_hoeren(orca, fehler)
+    if enthaelt(zurueck, "Positionen ermittelt"):
+        fehler.append(f"nach der Meldung wird eine alte Ansage wiederholt: {zurueck}")
+    zeilen_hoeren(orca, fehler, 2)
+
+
+def main():
+    szene = {"fenster": fenster, "menuetitel": titel_hoeren, "firefox": seite,
+             "chromium": seite}[sys.argv[1]]
+    start = time.monotonic()
+    orca = Orca()
+    fehler = []
+    try:
+        print("orca: " + " | ".join(orca.bereit()), flush=True)
+        szene(orca, fehler)
+    except RuntimeError as e:
+        fehler.append(str(e))
+    finally:
+        orca.beenden()
+    if os.environ.get("ORCA_MITSCHRIFT"):
+        with open(os.environ["ORCA_MITSCHRIFT"], "a", encoding="utf-8") as f:
+            f.write(f"== {sys.argv[1]}\n")
+            for taste, gehoert in orca.mitschrift:
+                f.write(f"{taste:>12} -> {' | '.join(gehoert) or '(nichts)'}\n")
+    for f in fehler:
+        print("orca: " + f, file=sys.stderr)
+    print(f"orca: {sys.argv[1]}: {len(fehler)} Fehler, {time.monotonic() - start:.0f} s")
+    sys.exit(1 if fehler else 0)
+
+
+if __name__ == "__main__":
+    main()
