@@ -147,9 +147,9 @@ def menuetitel(app):
 
 
 def schluesselfeld(app):
-    """The key box by keyboard (F10, Down, Down, Return): its title, its prompt as
+    """The key box by keyboard (F10, Down, Return): its title, its prompt as
     the field's name, and the default key whole, also in its text attribute runs."""
-    nacheinander("F10", "Down", "Down", "Return")
+    nacheinander("F10", "Down", "Return")
     dialog = warte_auf(app, "dialog", "Eingabe des privaten Schlüssels")
     if dialog is None:
         return ["das Schlüsselfeld erscheint nicht als Dialog \"Eingabe des privaten Schlüssels\""]
