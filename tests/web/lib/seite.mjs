@@ -53,7 +53,8 @@ export async function zustaende(page) {
   };
 }
 
-async function drueckeBis(page, taste, ziel, hoechstens) {
+// Presses a key until the keyboard is on ziel, at most hoechstens times; true if it got there.
+export async function drueckeBis(page, taste, ziel, hoechstens) {
   for (let i = 0; i < hoechstens && (await wo(page)) !== ziel; i++) await page.keyboard.press(taste);
   return (await wo(page)) === ziel;
 }
@@ -117,6 +118,12 @@ export async function schluessel(page, eingabe) {
   await warteZu(page, 'Schluesseldialog');
   return vorgabe;
 }
+
+// The middle of an element, or a point inside it at (dx, dy) from its top-left corner, in CSS pixels.
+export const punkt = (page, id, dx, dy) => page.evaluate((i, x, y) => {
+  const r = document.getElementById(i).getBoundingClientRect();
+  return { x: r.left + (x ?? r.width / 2), y: r.top + (y ?? r.height / 2) };
+}, id, dx, dy);
 
 // Puts a long text into Text2 as a paste would (typing 8000 characters takes minutes).
 export const setzeText = (page, text) => page.evaluate((t) => {

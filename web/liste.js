@@ -1,0 +1,136 @@
+// List1, a virtual list: only the lines in view are elements, each formatted
+// by the session when it is shown.
+(function (S) {
+  'use strict';
+
+  S.liste = function (sitzung, $) {
+    const el = $('List1');
+    const sicht = el.querySelector('.sicht');
+    const abstand = el.querySelector('.abstand');
+    const zh = 13;   // line height, CSS pixels
+    let n = 0;
+    let oben = 0;    // the first shown pixel of the whole list
+    let aktuell = -1;
+    let gesetzt = -1; // the scrollTop this script set last
+    let h = -1;      // the inner height, CSS pixels; read again after a resize only,
+                     // so that a command does not wait for a layout to read it
+    const pool = [];
+
+    const hoehe = () => { if (h < 0) h = el.clientHeight; return h; };
+    const mass = () => S.rollmass(n, zh, hoehe());
+
+    function masse() {
+      sicht.style.height = hoehe() + 'px';
+      abstand.style.height = mass().scroll + 'px';
+      malen();
+    }
+
+    function gescrollt() {
+      const st = el.scrollTop;
+      if (Math.abs(st - gesetzt) < 1) return;
+      oben = mass().obenAus(st);
+      malen();
+    }
+
+    function rollen(neu) {
+      const m = mass();
+      oben = Math.max(0, Math.min(m.virtuell, neu));
+      gesetzt = m.scrollAus(oben);
+      el.scrollTop = gesetzt;
+      gesetzt = el.scrollTop;
+      malen();
+    }
+
+    function rad(e) {
+      if (mass().gesamt <= S.GRENZE || e.ctrlKey) return; // the browser scrolls exactly
+      e.preventDefault();
+      const faktor = e.deltaMode === 1 ? zh : e.deltaMode === 2 ? hoehe() : 1;
+      rollen(oben + e.deltaY * faktor);
+    }
+
+    function taste(e) {
+      if (e.altKey || e.ctrlKey || e.metaKey || n === 0) return;
+      const seite = Math.max(1, Math.floor(hoehe() / zh));
+      let z = aktuell < 0 ? 0 : aktuell;
+      switch (e.key) {
+      case 'ArrowDown': z = aktuell < 0 ? 0 : z + 1; break;
+      case 'ArrowUp': z -= 1; break;
+      case 'PageDown': z += seite - 1 || 1; break;
+      case 'PageUp': z -= seite - 1 || 1; break;
+      case 'Home': z = 0; break;
+      case 'End': z = n - 1; break;
+      default: return;
+      }
+      e.preventDefault();
+      aktuell = Math.max(0, Math.min(n - 1, z));
+      const y = aktuell * zh;
+      if (y < oben) rollen(y);
+      else if (y + zh > oben + hoehe()) rollen(y + zh - hoehe());
+      else malen();
+    }
+
+    function zeileEl(platz) {
+      while (pool.length <= platz) {
+        const z = document.createElement('div');
+        z.className = 'zeile';
+        z.setAttribute('role', 'option');
+        sicht.appendChild(z);
+        pool.push(z);
+      }
+      return pool[platz];
+    }
+
+    function fuellen(z, i, top) {
+      if (z.dataset.i !== String(i)) {
+        z.dataset.i = String(i);
+        z.id = 'List1_z' + i;
+        z.textContent = sitzung.zeile(i);
+        z.setAttribute('aria-posinset', String(i + 1));
+      }
+      z.setAttribute('aria-setsize', String(n));
+      z.setAttribute('aria-selected', i === aktuell ? 'true' : 'false');
+      z.style.top = top + 'px';
+      z.hidden = false;
+    }
+
+    function malen() {
+      const { erste, versatz, letzte } = mass().sicht(oben);
+      let platz = 0;
+      for (let i = erste; i < letzte; ++i) fuellen(zeileEl(platz++), i, (i - erste) * zh - versatz);
+      // The current line stays an element while it is scrolled out of view,
+      // so that the list can name it to a screen reader.
+      if (aktuell >= 0 && (aktuell < erste || aktuell >= letzte)) {
+        fuellen(zeileEl(platz++), aktuell, -10 * zh);
+      }
+      for (let p = platz; p < pool.length; ++p) {
+        pool[p].hidden = true;
+        pool[p].removeAttribute('id');
+        delete pool[p].dataset.i;
+      }
+      if (aktuell >= 0) el.setAttribute('aria-activedescendant', 'List1_z' + aktuell);
+      else el.removeAttribute('aria-activedescendant');
+    }
+
+    return {
+      einrichten() {
+        el.addEventListener('scroll', gescrollt);
+        el.addEventListener('wheel', rad, { passive: false });
+        el.addEventListener('keydown', taste);
+        el.addEventListener('focus', () => {
+          if (aktuell < 0 && n > 0) { aktuell = 0; malen(); }
+        });
+        el.addEventListener('mousedown', (e) => {
+          const z = e.target.closest('.zeile');
+          if (z) { aktuell = Number(z.dataset.i); malen(); }
+        });
+        masse();
+        addEventListener('resize', () => { h = -1; });
+      },
+      // The session's list grew.
+      gewachsen() {
+        n = sitzung.zeilen();
+        masse();
+      },
+    };
+  };
+})(Tarnbildseite);
