@@ -3,7 +3,22 @@
 (function (S) {
   'use strict';
 
-  S.dialoge = function ($) {
+  // stille(): called as a box opens, so that nothing said before it is
+  // said again while it is open or after it closes.
+  S.dialoge = function ($, stille) {
+    // Tab and Shift+Tab go round the box's own controls and never leave it.
+    function falle(dialog) {
+      dialog.addEventListener('keydown', (e) => {
+        if (!S.istTab(e)) return;
+        const ziele = [...dialog.querySelectorAll('input, button')];
+        const i = ziele.indexOf(document.activeElement);
+        e.preventDefault();
+        ziele[S.rund(i + (e.shiftKey ? -1 : 1), ziele.length)].focus();
+      });
+    }
+    falle($('Schluesseldialog'));
+    falle($('Meldung'));
+
     // Shows a modal box and resolves with its value once it is closed: a
     // button, Escape (Chromium closes without a cancel event when Escape
     // comes twice without a click between), or the browser.
@@ -22,6 +37,7 @@
         dialog.addEventListener('cancel', abbruch);
         dialog.addEventListener('close', () => melden(abschluss.abbrechen()), { once: true });
         abschluss.binden(schliessen);
+        stille();
         dialog.showModal();
         fokus.focus();
       });

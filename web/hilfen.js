@@ -25,6 +25,10 @@ var Tarnbildseite = {};
     (e.key === 'F10' && !e.altKey && !e.ctrlKey && !e.metaKey && !e.shiftKey) ||
     (e.code === 'KeyM' && e.altKey && !e.ctrlKey && !e.metaKey);
 
+  // Tab, with or without Shift: WebKitGTK names Shift+Tab (ISO_Left_Tab)
+  // "Unidentified", and only its key position says Tab.
+  S.istTab = (e) => (e.key === 'Tab' || e.code === 'Tab') && !e.altKey && !e.ctrlKey && !e.metaKey;
+
   // A key event as the name of the interaction model's key (Module.Taste),
   // or null for a key that the menus and the list leave to the browser.
   const NAMEN = {
@@ -35,8 +39,8 @@ var Tarnbildseite = {};
   S.tastenname = (e) => {
     if (e.isComposing) return null;
     if (S.istMenuetaste(e)) return 'Menuetaste';
+    if (S.istTab(e)) return e.shiftKey ? 'TabZurueck' : 'Tab';
     if (e.altKey || e.ctrlKey || e.metaKey) return null;
-    if (e.key === 'Tab') return e.shiftKey ? 'TabZurueck' : 'Tab';
     return NAMEN[e.key] ?? null;
   };
 

@@ -14,7 +14,6 @@
     let gesetzt = -1; // the scrollTop this script set last
     let h = -1;      // the inner height, CSS pixels; read again after a resize only,
                      // so that a command does not wait for a layout to read it
-    const pool = [];
 
     const hoehe = () => { if (h < 0) h = el.clientHeight; return h; };
     const mass = () => S.rollmass(n, zh, hoehe());
@@ -69,16 +68,13 @@
       else malen();
     }
 
-    function zeileEl(platz) {
-      while (pool.length <= platz) {
-        const z = document.createElement('div');
-        z.className = 'zeile';
-        z.setAttribute('role', 'option');
-        sicht.appendChild(z);
-        pool.push(z);
-      }
-      return pool[platz];
-    }
+    // Each shown line keeps its own element while it stays in view, and the
+    // current line always moves to another element than the one before: a
+    // screen reader hears a new active descendant, where a reused element
+    // whose text changed would say nothing.
+    const frei = [];
+    const zeilenEl = new Map(); // line -> element
+    let vorige = null;          // the element of the last current line
 
     function fuellen(z, i, top) {
       if (z.dataset.i !== String(i)) {
@@ -93,22 +89,41 @@
       z.hidden = false;
     }
 
+    function neuesEl(i) {
+      const nimm = frei.findIndex((z) => i !== aktuell || z !== vorige);
+      if (nimm >= 0) return frei.splice(nimm, 1)[0];
+      const z = document.createElement('div');
+      z.className = 'zeile';
+      z.setAttribute('role', 'option');
+      sicht.appendChild(z);
+      return z;
+    }
+
     function malen() {
       const { erste, versatz, letzte } = mass().sicht(oben);
-      let platz = 0;
-      for (let i = erste; i < letzte; ++i) fuellen(zeileEl(platz++), i, (i - erste) * zh - versatz);
       // The current line stays an element while it is scrolled out of view,
       // so that the list can name it to a screen reader.
-      if (aktuell >= 0 && (aktuell < erste || aktuell >= letzte)) {
-        fuellen(zeileEl(platz++), aktuell, -10 * zh);
+      const zeigen = (i) => (i >= erste && i < letzte) || i === aktuell;
+      zeilenEl.forEach((z, i) => {
+        if (zeigen(i)) return;
+        zeilenEl.delete(i);
+        z.hidden = true;
+        z.removeAttribute('id');
+        delete z.dataset.i;
+        frei.push(z);
+      });
+      const setzen = (i, top) => {
+        if (!zeilenEl.has(i)) zeilenEl.set(i, neuesEl(i));
+        fuellen(zeilenEl.get(i), i, top);
+      };
+      for (let i = erste; i < letzte; ++i) setzen(i, (i - erste) * zh - versatz);
+      if (aktuell >= 0 && !(aktuell >= erste && aktuell < letzte)) setzen(aktuell, -10 * zh);
+      if (aktuell >= 0) {
+        vorige = zeilenEl.get(aktuell);
+        el.setAttribute('aria-activedescendant', vorige.id);
+      } else {
+        el.removeAttribute('aria-activedescendant');
       }
-      for (let p = platz; p < pool.length; ++p) {
-        pool[p].hidden = true;
-        pool[p].removeAttribute('id');
-        delete pool[p].dataset.i;
-      }
-      if (aktuell >= 0) el.setAttribute('aria-activedescendant', 'List1_z' + aktuell);
-      else el.removeAttribute('aria-activedescendant');
     }
 
     return {
@@ -129,6 +144,8 @@
       // The session's list grew.
       gewachsen() {
         n = sitzung.zeilen();
+        // The list's description: its size, said when it gets the focus.
+        $('List1_Anzahl').textContent = String(n);
         masse();
       },
     };

@@ -154,7 +154,11 @@
       // No press in the menu bar or an open menu moves the focus: a separator,
       // a menu's padding or the empty bar would otherwise take it to the
       // document and leave the menu open without a keyboard.
-      leiste.addEventListener('mousedown', (e) => e.preventDefault());
+      // A press on the bar's empty part closes the menus.
+      leiste.addEventListener('mousedown', (e) => {
+        e.preventDefault();
+        if (aktiv && e.target === leiste) beenden();
+      });
       oben.forEach((o, i) => {
         o.el.addEventListener('click', () => {
           if (!o.liste) { beenden(); waehlen(o.index); return; }
@@ -162,10 +166,14 @@
           beginnen();
           oeffnen(i, null);
         });
-        o.el.addEventListener('mouseenter', () => { if (offen >= 0 && offen !== i) oeffnen(i, null); });
+        // Hover follows a mouse only: a tap's emulated mouse move would open
+        // the tapped menu, and its click then close it again.
+        o.el.addEventListener('pointerenter', (e) => {
+          if (e.pointerType === 'mouse' && offen >= 0 && offen !== i) oeffnen(i, null);
+        });
         for (const k of o.kinder) {
           k.el.addEventListener('click', () => waehlenAus(k.index));
-          k.el.addEventListener('mouseenter', () => { if (aktiv) k.el.focus(); });
+          k.el.addEventListener('pointerenter', (e) => { if (e.pointerType === 'mouse' && aktiv) k.el.focus(); });
         }
       });
       // A press outside closes the menus and gives the focus back; a control

@@ -49,11 +49,14 @@
     $('Menueleiste').style.width = l.Width + 'px';
   }
 
+  // The live region. Emptied first, so that the same sentence twice is read
+  // twice; emptied with nothing after it before a box opens.
+  let ansageZeit = 0;
   function ansagen(text) {
-    // Emptied first, so that the same sentence twice is read twice.
     const region = $('Ansage');
     region.textContent = '';
-    setTimeout(() => { region.textContent = text; }, 30);
+    clearTimeout(ansageZeit);
+    if (text) ansageZeit = setTimeout(() => { region.textContent = text; }, 30);
   }
 
   // The control of the ring that had the focus last, to give it back when
@@ -76,7 +79,7 @@
     const sitzung = new Module.Tarnbild(S.dezimaltrenner());
     const menue = Module.menue();
     const fokus = fokusGedaechtnis();
-    const dialoge = S.dialoge($);
+    const dialoge = S.dialoge($, () => ansagen(''));
     const bilder = S.bilder(sitzung, $);
     const liste = S.liste(sitzung, $);
     let laeuft = false;
@@ -110,6 +113,14 @@
 
     const menueleiste = S.menueleiste({ sitzung, menue, waehlen, fokus, $ });
 
+    // A press on what is no control (a picture, the background, a box's
+    // text) leaves the focus where it was, instead of on the document.
+    function mausEinrichten() {
+      document.addEventListener('mousedown', (e) => {
+        if (!e.target.closest('textarea, input, button, label, [tabindex]')) e.preventDefault();
+      });
+    }
+
     function tastaturEinrichten() {
       document.addEventListener('keydown', (e) => {
         if (dialoge.offen()) return;
@@ -119,7 +130,7 @@
           return;
         }
         const i = RING.indexOf(e.target.id);
-        if (e.key === 'Tab' && !e.ctrlKey && !e.altKey && !e.metaKey && i >= 0) {
+        if (S.istTab(e) && i >= 0) {
           // No tab is typed into the text boxes: Tab always moves on.
           e.preventDefault();
           $(RING[S.rund(i + (e.shiftKey ? -1 : 1), RING.length)]).focus();
@@ -134,6 +145,7 @@
     menueleiste.zustaende();
     liste.einrichten();
     tastaturEinrichten();
+    mausEinrichten();
     bilder.einrichten();
     bilder.malen(0);
     zeigen(sitzung.aktivieren()); // the activation step gives Picture2 its picture

@@ -1,10 +1,11 @@
-// Where the keyboard focus goes when the mouse presses on what is no control, in all three
-// engines: it stays where it was, and an open menu keeps its keyboard.
+// Where the keyboard focus goes, in all three engines: a press on what is no control leaves it
+// where it was, an open menu keeps its keyboard, closing a menu gives it back, and Tab and
+// Shift+Tab stay inside an open box.
 import { describe, it, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { ENGINES, starte, oeffne } from './lib/browser.mjs';
 import { starteWebkit, webkitFehlt } from './lib/webkit.mjs';
-import { wo, drueckeBis, punkt, offen } from './lib/seite.mjs';
+import { wo, drueckeBis, punkt, offen, waehle, warteDialog, warteZu, wert } from './lib/seite.mjs';
 
 const offeneMenues = (page) => page.evaluate(() => [...document.querySelectorAll('[role=menu]')]
   .filter((m) => m.getClientRects().length > 0).map((m) => m.id));
@@ -27,7 +28,82 @@ const imMenue = [
   }],
 ];
 
+// A point of element id where the element itself, none of its children, is hit.
+const leererPunkt = (page, id) => page.evaluate((i) => {
+  const e = document.getElementById(i);
+  const r = e.getBoundingClientRect();
+  for (let y = r.top + 2; y < r.bottom - 1; y += 3) {
+    for (let x = r.right - 3; x > r.left + 1; x -= 3) if (document.elementFromPoint(x, y) === e) return { x, y };
+  }
+  return null;
+}, id);
+
+// [what is pressed, its point]: a press there leaves the keyboard in Text3.
+const keineSteuerung = [
+  ['Picture1', (page) => punkt(page, 'Picture1')],
+  ['Picture2', (page) => punkt(page, 'Picture2')],
+  ['the window\'s background', (page) => leererPunkt(page, 'Form1')],
+  ['the empty part of the menu bar', (page) => leererPunkt(page, 'Menueleiste')],
+];
+
+async function inText3(page) {
+  await page.keyboard.press('Tab');
+  assert.equal(await wo(page), 'Text3');
+}
+
+// Tab and Shift+Tab, three times each, in the open box: the keyboard stays in it.
+async function bleibtImDialog(page, id) {
+  for (const taste of ['Tab', 'Tab', 'Tab', 'ShiftTab', 'ShiftTab', 'ShiftTab']) {
+    if (taste === 'ShiftTab') {
+      await page.keyboard.down('Shift');
+      await page.keyboard.press('Tab');
+      await page.keyboard.up('Shift');
+    } else await page.keyboard.press(taste);
+    const drin = await page.evaluate((i) => document.getElementById(i).contains(document.activeElement)
+      && document.activeElement.matches('input, button'), id);
+    assert.ok(drin, `${taste} left the box ${id} for ${await wo(page)}`);
+  }
+}
+
 function faelle(seite) {
+  for (const [was, wohin] of keineSteuerung) {
+    it(`a press on ${was} leaves the keyboard where it was, also with a menu open`, async () => {
+      const page = await seite();
+      await inText3(page);
+      const p = await wohin(page);
+      assert.ok(p, `no free point on ${was}`);
+      await page.mouse.click(p.x, p.y);
+      assert.equal(await wo(page), 'Text3');
+      await page.keyboard.type('q');
+      assert.equal(await wert(page, 'Text3'), 'q');
+      // A menu opened with the mouse, closed by the press.
+      const kopf = await punkt(page, 'M_anzeige');
+      await page.mouse.click(kopf.x, kopf.y);
+      assert.deepEqual(await offeneMenues(page), ['M_anzeige_Liste']);
+      await page.mouse.click(p.x, p.y);
+      assert.deepEqual(await offeneMenues(page), []);
+      assert.equal(await wo(page), 'Text3');
+    });
+  }
+
+  it('Tab and Shift+Tab stay inside the key box and the message box; closing gives the focus back', async () => {
+    const page = await seite();
+    await inText3(page);
+    await waehle(page, 'M_den_Schluessel_festlegen');
+    await warteDialog(page, 'Schluesseldialog');
+    await bleibtImDialog(page, 'Schluesseldialog');
+    await page.keyboard.press('Escape');
+    await warteZu(page, 'Schluesseldialog');
+    assert.equal(await wo(page), 'Text3');
+    await waehle(page, 'M_Info_zum_Bild');
+    await warteDialog(page, 'Meldung');
+    await bleibtImDialog(page, 'Meldung');
+    await page.keyboard.press('Enter');
+    await warteZu(page, 'Meldung');
+    assert.equal(await wo(page), 'Text3');
+  });
+
+
   for (const [was, wo_] of imMenue) {
     it(`a press on ${was} of an open menu keeps the menu and its keyboard`, async () => {
       const page = await seite();

@@ -28,7 +28,8 @@ test('key events become the model\'s key names; other keys and modifiers are lef
     [k('F10'), 'Menuetaste'], [k('m', { code: 'KeyM', altKey: true }), 'Menuetaste'],
     [k('µ', { code: 'KeyM', altKey: true }), 'Menuetaste'], [k('PageDown'), 'BildAb'], [k(' '), 'Leertaste'],
     [k('F10', { shiftKey: true }), null], [k('ArrowDown', { ctrlKey: true }), null], [k('a'), null],
-    [k('Enter', { isComposing: true }), null],
+    [k('Enter', { isComposing: true }), null], [k('Unidentified', { code: 'Tab', shiftKey: true }), 'TabZurueck'],
+    [k('Tab', { ctrlKey: true }), null],
   ];
   faelle.forEach(([ist, soll], i) => assert.equal(ist, soll, `case ${i}`));
 });
