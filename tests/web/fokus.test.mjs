@@ -89,20 +89,16 @@ function faelle(seite) {
   it('Tab and Shift+Tab stay inside the key box and the message box; closing gives the focus back', async () => {
     const page = await seite();
     await inText3(page);
-    await waehle(page, 'M_den_Schluessel_festlegen');
-    await warteDialog(page, 'Schluesseldialog');
-    await bleibtImDialog(page, 'Schluesseldialog');
-    await page.keyboard.press('Escape');
-    await warteZu(page, 'Schluesseldialog');
-    assert.equal(await wo(page), 'Text3');
-    await waehle(page, 'M_Info_zum_Bild');
-    await warteDialog(page, 'Meldung');
-    await bleibtImDialog(page, 'Meldung');
-    await page.keyboard.press('Enter');
-    await warteZu(page, 'Meldung');
-    assert.equal(await wo(page), 'Text3');
+    for (const [befehl, box, schliessen] of [['M_den_Schluessel_festlegen', 'Schluesseldialog', 'Escape'],
+      ['M_Info_zum_Bild', 'Meldung', 'Enter']]) {
+      await waehle(page, befehl);
+      await warteDialog(page, box);
+      await bleibtImDialog(page, box);
+      await page.keyboard.press(schliessen);
+      await warteZu(page, box);
+      assert.equal(await wo(page), 'Text3', `after ${box}`);
+    }
   });
-
 
   for (const [was, wo_] of imMenue) {
     it(`a press on ${was} of an open menu keeps the menu and its keyboard`, async () => {
