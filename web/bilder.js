@@ -7,14 +7,12 @@
 
   S.bilder = function (sitzung, $) {
     const platz = {}; // each canvas's slot from the layout, CSS pixels
-    let ratio = 0;    // the ratio the pictures were last drawn for
 
     function bild(nr) {
       const c = $(nr === 0 ? 'Picture1' : 'Picture2');
       const w = sitzung.breite();
       const h = sitzung.hoehe();
       const dpr = window.devicePixelRatio || 1;
-      ratio = window.devicePixelRatio;
       c.dataset.ratio = String(dpr); // the ratio it is drawn for
       const k = Math.max(1, Math.floor(dpr));
       if (c.width !== w * k || c.height !== h * k) {
@@ -55,27 +53,6 @@
       for (const nr of nur === undefined ? [0, 1] : [nur]) bild(nr);
     }
 
-    // A change of the device pixel ratio (zoom, another screen) fires no
-    // resize everywhere; a media query for the current ratio does.
-    function ratioBeobachten() {
-      const abfrage = matchMedia('(resolution: ' + window.devicePixelRatio + 'dppx)');
-      abfrage.addEventListener('change', () => { malen(); ratioBeobachten(); }, { once: true });
-    }
-
-    return {
-      platz,
-      malen,
-      einrichten() {
-        window.addEventListener('resize', () => malen());
-        ratioBeobachten();
-        // Chromium changes the ratio under emulation (and so under the browser
-        // tests) without either event. A look five times a second catches that
-        // and every other way too; a look at every frame would keep an idle
-        // page making frames, which a tablet pays for in battery.
-        setInterval(() => {
-          if (window.devicePixelRatio !== ratio) malen();
-        }, 200);
-      },
-    };
+    return { platz, malen };
   };
 })(Tarnbildseite);

@@ -32,21 +32,47 @@
     $('Meldung_OK').textContent = t.ok;
   }
 
-  function anordnen(l, bilder) {
+  // Lays the window out for the device pixel ratio dpr: the controls at
+  // their places from the session's layout, the client area's top-left
+  // corner on a whole device pixel.
+  function anordnen(l, dpr, bilder) {
+    const css = (v) => v + 'px';
     for (const name of ['Label1', 'Label2', 'List1', 'Text2', 'Text3']) {
       const s = $(name).style;
-      s.left = l[name].left + 'px';
-      s.top = l[name].top + 'px';
-      s.width = l[name].width + 'px';
-      s.height = l[name].height + 'px';
+      s.left = css(l[name].left);
+      s.top = css(l[name].top);
+      s.width = css(l[name].width);
+      s.height = css(l[name].height);
     }
     bilder.platz.Picture1 = l.Picture1;
     bilder.platz.Picture2 = l.Picture2;
     // The layout gives the window's outer size, its menu bar included.
+    const leiste = $('Menueleiste');
     const form = $('Form1').style;
-    form.width = l.Width + 'px';
-    form.height = Math.max(0, l.Height - $('Menueleiste').offsetHeight) + 'px';
-    $('Menueleiste').style.width = l.Width + 'px';
+    form.width = css(l.Width);
+    form.height = css(Math.max(0, l.Height - leiste.offsetHeight));
+    leiste.style.width = css(l.Width);
+    const unten = leiste.getBoundingClientRect().bottom + window.scrollY;
+    form.top = css(Math.ceil(unten * dpr - 1e-6) / dpr - unten);
+  }
+
+  // Calls neu() whenever the device pixel ratio changes (zoom, another
+  // screen). Not every engine fires a resize for it; a media query for the
+  // current ratio does. Chromium changes the ratio under emulation (and so
+  // under the browser tests) without either event: a look five times a
+  // second catches that and every other way too; a look at every frame would
+  // keep an idle page making frames, which a tablet pays for in battery.
+  function ratioBeobachten(neu) {
+    let ratio = window.devicePixelRatio;
+    const pruefen = () => {
+      if (window.devicePixelRatio === ratio) return;
+      ratio = window.devicePixelRatio;
+      neu();
+    };
+    const abfrage = () => matchMedia('(resolution: ' + window.devicePixelRatio + 'dppx)')
+      .addEventListener('change', () => { pruefen(); abfrage(); }, { once: true });
+    abfrage();
+    setInterval(pruefen, 200);
   }
 
   // The live region. Emptied first, so that the same sentence twice is read
@@ -138,17 +164,23 @@
       });
     }
 
+    const auslegen = (nur) => {
+      const dpr = window.devicePixelRatio || 1;
+      anordnen(Module.layout(sitzung.breite(), sitzung.hoehe()), dpr, bilder);
+      bilder.malen(nur);
+    };
+
     document.title = sitzung.titel();
     beschriften(Module.texte(), sitzung);
-    anordnen(Module.layout(sitzung.breite(), sitzung.hoehe()), bilder);
     menueleiste.einrichten();
     menueleiste.zustaende();
     liste.einrichten();
     tastaturEinrichten();
     mausEinrichten();
-    bilder.einrichten();
-    bilder.malen(0);
+    auslegen(0);
     zeigen(sitzung.aktivieren()); // the activation step gives Picture2 its picture
+    window.addEventListener('resize', () => bilder.malen());
+    ratioBeobachten(auslegen);
     $('Text2').focus();
     window.tarnbildTest = testzugang(sitzung);
     // After the first frame with both pictures has been painted.
