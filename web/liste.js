@@ -47,24 +47,18 @@
       rollen(oben + e.deltaY * faktor);
     }
 
+    // The keys go to the session's interaction model, which answers the
+    // current line and the first line shown.
     function taste(e) {
-      if (e.altKey || e.ctrlKey || e.metaKey || n === 0) return;
-      const seite = Math.max(1, Math.floor(hoehe() / zh));
-      let z = aktuell < 0 ? 0 : aktuell;
-      switch (e.key) {
-      case 'ArrowDown': z = aktuell < 0 ? 0 : z + 1; break;
-      case 'ArrowUp': z -= 1; break;
-      case 'PageDown': z += seite - 1 || 1; break;
-      case 'PageUp': z -= seite - 1 || 1; break;
-      case 'Home': z = 0; break;
-      case 'End': z = n - 1; break;
-      default: return;
-      }
+      const name = S.tastenname(e);
+      if (!name || n === 0) return;
+      const sichtbar = Math.max(1, Math.floor(hoehe() / zh));
+      const erste = Math.floor(oben / zh);
+      const r = Module.listenTaste({ zeile: aktuell, erste }, Module.Taste[name], n, sichtbar);
+      if (!r.behandelt) return;
       e.preventDefault();
-      aktuell = Math.max(0, Math.min(n - 1, z));
-      const y = aktuell * zh;
-      if (y < oben) rollen(y);
-      else if (y + zh > oben + hoehe()) rollen(y + zh - hoehe());
+      aktuell = r.zeile;
+      if (r.erste !== erste) rollen(r.erste * zh);
       else malen();
     }
 
@@ -138,8 +132,12 @@
           const z = e.target.closest('.zeile');
           if (z) { aktuell = Number(z.dataset.i); malen(); }
         });
-        masse();
         addEventListener('resize', () => { h = -1; });
+      },
+      // The list got its size from a new layout.
+      vermessen() {
+        h = -1;
+        masse();
       },
       // The session's list grew.
       gewachsen() {

@@ -1,7 +1,7 @@
 // The menu bar, built from the session's menu tree, with the states the
-// session holds. In the menus the arrows move (wrapping), Return and Space
-// choose, Escape closes them and gives the focus back to the control that had
-// it.
+// session holds. Every key and click in the menus goes to the session's
+// interaction model, and the bar shows the state it answers; leaving the menus
+// gives the focus back to the control that had it.
 (function (S) {
   'use strict';
 
@@ -10,8 +10,6 @@
   S.menueleiste = function ({ sitzung, menue, waehlen, fokus, $ }) {
     const leiste = $('Menueleiste');
     const oben = [];   // the entries of the menu bar: {index, el, liste, kinder}
-    let aktiv = false; // the menu bar has the keyboard
-    let offen = -1;    // the open menu, by its place in the menu bar
 
     function bauen() {
       let aktuell = null;
@@ -39,7 +37,6 @@
             l.setAttribute('role', 'menu');
             l.setAttribute('aria-labelledby', e.name);
             l.hidden = true;
-            l.addEventListener('keydown', menueTaste);
             huelle.appendChild(l);
             el.setAttribute('aria-haspopup', 'menu');
             el.setAttribute('aria-expanded', 'false');
@@ -56,92 +53,50 @@
           el.setAttribute('role', e.abhakbar ? 'menuitemcheckbox' : 'menuitem');
           el.tabIndex = -1;
           el.textContent = e.titel;
-          aktuell.kinder.push({ index, el });
         }
+        aktuell.kinder.push({ index, el });
         aktuell.liste.appendChild(el);
       });
     }
 
-    function beginnen() {
-      if (!aktiv) fokus.merken();
-      aktiv = true;
+    // Where the keyboard is in the menus, as the interaction model keeps it:
+    // entry numbers, titel -1 when the menus do not have the keyboard.
+    const AUS = { titel: -1, eintrag: -1, offen: false };
+    let stand = AUS;
+    let offen = null; // the open menu's entry of the bar
+    const kopfVon = (index) => oben.find((o) => o.index === index);
+
+    // Shows the model's step: the open menu and the focus follow its state;
+    // then the menus are left and an entry chosen, if the step says so.
+    function anwenden(schritt) {
+      if (stand.titel < 0 && schritt.stand.titel >= 0) fokus.merken();
+      stand = schritt.stand;
+      const kopf = kopfVon(stand.titel);
+      const neu = stand.offen && kopf && kopf.liste ? kopf : null;
+      if (offen !== neu) {
+        if (offen) { offen.liste.hidden = true; offen.el.setAttribute('aria-expanded', 'false'); }
+        if (neu) { neu.liste.hidden = false; neu.el.setAttribute('aria-expanded', 'true'); }
+        offen = neu;
+      }
+      if (schritt.verlassen || !kopf) {
+        beenden();
+      } else {
+        (stand.eintrag >= 0 ? $(menue[stand.eintrag].name) : kopf.el).focus();
+      }
+      if (schritt.waehlen >= 0) waehlen(schritt.waehlen);
+      return schritt.behandelt;
     }
 
     // Closes every menu; the focus goes back to the control that had it.
     function beenden() {
       schliessen();
-      aktiv = false;
       fokus.zurueck();
     }
 
     function schliessen() {
-      if (offen >= 0) {
-        oben[offen].liste.hidden = true;
-        oben[offen].el.setAttribute('aria-expanded', 'false');
-      }
-      offen = -1;
-    }
-
-    // Opens menu i of the menu bar if it can be opened, and focuses its first
-    // or last item ('erst', 'letzt'), or the menu bar entry (null).
-    function oeffnen(i, wohin) {
-      schliessen();
-      const o = oben[i];
-      if (!o.liste || !sitzung.oeffenbar(o.index)) { o.el.focus(); return; }
-      o.liste.hidden = false;
-      o.el.setAttribute('aria-expanded', 'true');
-      offen = i;
-      if (wohin === 'erst') o.kinder[0].el.focus();
-      else if (wohin === 'letzt') o.kinder[o.kinder.length - 1].el.focus();
-      else o.el.focus();
-    }
-
-    function waehlenAus(index) {
-      if (!sitzung.waehlbar(index)) return; // a disabled item stays open and does nothing
-      beenden();
-      waehlen(index);
-    }
-
-    function leistenTaste(e) {
-      const i = oben.findIndex((o) => o.el === e.target);
-      if (i < 0) return;
-      const o = oben[i];
-      switch (e.key) {
-      case 'ArrowRight': oben[S.rund(i + 1, oben.length)].el.focus(); break;
-      case 'ArrowLeft': oben[S.rund(i - 1, oben.length)].el.focus(); break;
-      case 'Home': oben[0].el.focus(); break;
-      case 'End': oben[oben.length - 1].el.focus(); break;
-      case 'ArrowDown': case 'Enter': case ' ':
-        if (o.liste) oeffnen(i, 'erst'); else waehlenAus(o.index);
-        break;
-      case 'ArrowUp':
-        if (o.liste) oeffnen(i, 'letzt');
-        break;
-      case 'Escape': case 'Tab': beenden(); break;
-      default: return;
-      }
-      e.preventDefault();
-      e.stopPropagation();
-    }
-
-    function menueTaste(e) {
-      if (offen < 0) return;
-      const o = oben[offen];
-      const k = o.kinder.findIndex((x) => x.el === e.target);
-      const n = o.kinder.length;
-      switch (e.key) {
-      case 'ArrowDown': o.kinder[S.rund(k + 1, n)].el.focus(); break;
-      case 'ArrowUp': o.kinder[S.rund(k - 1, n)].el.focus(); break;
-      case 'Home': o.kinder[0].el.focus(); break;
-      case 'End': o.kinder[n - 1].el.focus(); break;
-      case 'ArrowRight': oeffnen(S.rund(offen + 1, oben.length), 'erst'); break;
-      case 'ArrowLeft': oeffnen(S.rund(offen - 1, oben.length), 'erst'); break;
-      case 'Enter': case ' ': if (k >= 0) waehlenAus(o.kinder[k].index); break;
-      case 'Escape': case 'Tab': beenden(); break;
-      default: return;
-      }
-      e.preventDefault();
-      e.stopPropagation();
+      stand = AUS;
+      if (offen) { offen.liste.hidden = true; offen.el.setAttribute('aria-expanded', 'false'); }
+      offen = null;
     }
 
     // Only what changed is written, so that an unchanged menu costs the next
@@ -153,33 +108,27 @@
     function mausEinrichten() {
       // No press in the menu bar or an open menu moves the focus: a separator,
       // a menu's padding or the empty bar would otherwise take it to the
-      // document and leave the menu open without a keyboard.
-      // A press on the bar's empty part closes the menus.
+      // document and leave the menu open without a keyboard. A press on the
+      // bar's empty part closes the menus.
       leiste.addEventListener('mousedown', (e) => {
         e.preventDefault();
-        if (aktiv && e.target === leiste) beenden();
+        if (stand.titel >= 0 && e.target === leiste) beenden();
       });
-      oben.forEach((o, i) => {
-        o.el.addEventListener('click', () => {
-          if (!o.liste) { beenden(); waehlen(o.index); return; }
-          if (offen === i) { beenden(); return; }
-          beginnen();
-          oeffnen(i, null);
-        });
+      for (const o of oben) {
+        o.el.addEventListener('click', () => anwenden(sitzung.titelKlick(stand, o.index)));
         // Hover follows a mouse only: a tap's emulated mouse move would open
         // the tapped menu, and its click then close it again.
         o.el.addEventListener('pointerenter', (e) => {
-          if (e.pointerType === 'mouse' && offen >= 0 && offen !== i) oeffnen(i, null);
+          if (e.pointerType === 'mouse' && stand.titel >= 0) anwenden(sitzung.titelZeigen(stand, o.index));
         });
         for (const k of o.kinder) {
-          k.el.addEventListener('click', () => waehlenAus(k.index));
-          k.el.addEventListener('pointerenter', (e) => { if (e.pointerType === 'mouse' && aktiv) k.el.focus(); });
+          k.el.addEventListener('click', () => anwenden(sitzung.eintragKlick(stand, k.index)));
         }
-      });
+      }
       // A press outside closes the menus and gives the focus back; a control
       // pressed takes it after that.
       document.addEventListener('mousedown', (e) => {
-        if (aktiv && !leiste.contains(e.target)) beenden();
+        if (stand.titel >= 0 && !leiste.contains(e.target)) beenden();
       });
     }
 
@@ -187,21 +136,20 @@
       einrichten() {
         bauen();
         mausEinrichten();
-        leiste.addEventListener('keydown', leistenTaste);
         // Leaving the menus with the focus ends menu mode.
         document.addEventListener('focusin', (e) => {
-          if (aktiv && !leiste.contains(e.target)) {
-            schliessen();
-            aktiv = false;
-          }
+          if (stand.titel >= 0 && !leiste.contains(e.target)) schliessen();
         });
       },
 
-      // The menu key: into the menu bar, or out of it.
-      umschalten() {
-        if (aktiv) { beenden(); return; }
-        beginnen();
-        oben[0].el.focus();
+      // A key while the menus have the keyboard, or the menu key: true if the
+      // menus used it.
+      taste(e) {
+        const name = S.tastenname(e);
+        if (stand.titel < 0 && name !== 'Menuetaste') return false;
+        const schritt = sitzung.menueTaste(stand, Module.Taste[name ?? 'Andere']);
+        if (schritt.behandelt) { e.preventDefault(); e.stopPropagation(); }
+        return anwenden(schritt);
       },
 
       // The check marks and enabled states as the session holds them.

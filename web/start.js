@@ -32,11 +32,11 @@
     $('Meldung_OK').textContent = t.ok;
   }
 
-  // Lays the window out for the device pixel ratio dpr: the controls at
-  // their places from the session's layout, the client area's top-left
-  // corner on a whole device pixel.
+  // Lays the window out for the device pixel ratio dpr from the session's
+  // layout in device pixels: every control on whole device pixels from the
+  // client area's top-left corner, which lies on a whole device pixel too.
   function anordnen(l, dpr, bilder) {
-    const css = (v) => v + 'px';
+    const css = (v) => v / dpr + 'px';
     for (const name of ['Label1', 'Label2', 'List1', 'Text2', 'Text3']) {
       const s = $(name).style;
       s.left = css(l[name].left);
@@ -44,16 +44,18 @@
       s.width = css(l[name].width);
       s.height = css(l[name].height);
     }
-    bilder.platz.Picture1 = l.Picture1;
-    bilder.platz.Picture2 = l.Picture2;
+    for (const bild of ['Picture1', 'Picture2']) {
+      const p = l[bild];
+      bilder.platz[bild] = { left: p.left / dpr, top: p.top / dpr };
+    }
     // The layout gives the window's outer size, its menu bar included.
     const leiste = $('Menueleiste');
     const form = $('Form1').style;
     form.width = css(l.Width);
-    form.height = css(Math.max(0, l.Height - leiste.offsetHeight));
+    form.height = css(Math.max(0, l.Height - leiste.offsetHeight * dpr));
     leiste.style.width = css(l.Width);
     const unten = leiste.getBoundingClientRect().bottom + window.scrollY;
-    form.top = css(Math.ceil(unten * dpr - 1e-6) / dpr - unten);
+    form.top = (Math.ceil(unten * dpr - 1e-6) / dpr - unten) + 'px';
   }
 
   // Calls neu() whenever the device pixel ratio changes (zoom, another
@@ -124,13 +126,13 @@
     }
 
     async function waehlen(index) {
-      if (laeuft || !sitzung.waehlbar(index)) return;
+      if (laeuft) return; // one command at a time, its boxes included
       laeuft = true;
       try {
         let schluessel = '';
         if (sitzung.fragtSchluessel(index)) schluessel = await dialoge.schluessel();
         const text2 = sitzung.liestText(index) ? $('Text2').value : '';
-        await zeigen(sitzung.ausfuehren(index, text2, schluessel));
+        await zeigen(sitzung.waehlen(index, text2, schluessel));
       } finally {
         laeuft = false;
         fokus.zurueck();
@@ -150,11 +152,7 @@
     function tastaturEinrichten() {
       document.addEventListener('keydown', (e) => {
         if (dialoge.offen()) return;
-        if (S.istMenuetaste(e)) {
-          e.preventDefault();
-          menueleiste.umschalten();
-          return;
-        }
+        if (menueleiste.taste(e)) return;
         const i = RING.indexOf(e.target.id);
         if (S.istTab(e) && i >= 0) {
           // No tab is typed into the text boxes: Tab always moves on.
@@ -166,7 +164,8 @@
 
     const auslegen = (nur) => {
       const dpr = window.devicePixelRatio || 1;
-      anordnen(Module.layout(sitzung.breite(), sitzung.hoehe()), dpr, bilder);
+      anordnen(Module.layout(sitzung.breite(), sitzung.hoehe(), dpr), dpr, bilder);
+      liste.vermessen();
       bilder.malen(nur);
     };
 

@@ -59,13 +59,23 @@ export async function drueckeBis(page, taste, ziel, hoechstens) {
   return (await wo(page)) === ziel;
 }
 
+// The title of the menu the keyboard is in: the title itself or an item of its menu.
+export const imMenue = (page) => page.evaluate(() => document.activeElement?.closest('[role=menubar] .huelle')
+  ?.querySelector('[role=menuitem]')?.id ?? null);
+
+// F10, then Right until the keyboard is in menu `menue` (on an item of it, or on its title).
+export async function insMenue(page, menue) {
+  await page.keyboard.press('F10');
+  for (let i = 0; i <= MENUE.length && (await imMenue(page)) !== menue; i++) await page.keyboard.press('ArrowRight');
+  if ((await imMenue(page)) !== menue) {
+    throw new Error(`F10 and Right do not reach the menu ${menue} (keyboard on ${await wo(page)})`);
+  }
+}
+
 // Chooses a menu item from the keyboard: F10, Right to its menu, Down to the item, Return.
 export async function waehle(page, id) {
   const [menue] = menueVon(id);
-  await page.keyboard.press('F10');
-  if (!(await drueckeBis(page, 'ArrowRight', menue, MENUE.length + 1))) {
-    throw new Error(`F10 and Right do not reach the menu ${menue} (keyboard on ${await wo(page)})`);
-  }
+  await insMenue(page, menue);
   if (id !== menue && !(await drueckeBis(page, 'ArrowDown', id, 20))) {
     throw new Error(`Down does not reach ${id} in ${menue} (keyboard on ${await wo(page)})`);
   }

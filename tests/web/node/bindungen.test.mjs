@@ -10,7 +10,7 @@ before(async () => { M = await createRequire(import.meta.url)(pfad)(); });
 
 const nummer = (name) => M.menue().findIndex((e) => e.name === name);
 const neu = () => new M.Tarnbild(',');
-const waehle = (t, name, text2 = '', schluessel = '') => t.ausfuehren(nummer(name), text2, schluessel);
+const waehle = (t, name, text2 = '', schluessel = '') => t.waehlen(nummer(name), text2, schluessel);
 
 test('the menu table: every entry in the window\'s order, with its kind and check-mark flag', () => {
   const menue = M.menue();
@@ -30,9 +30,12 @@ test('a disabled entry is refused by the session and changes nothing', () => {
   for (const name of ['M_entschluesseln', 'M_Bild_entschluesseln', 'M_Bits_anzeigen', 'M_Positionen_anzeigen']) {
     assert.equal(t.waehlbar(nummer(name)), false, name);
   }
-  const a = waehle(t, 'M_Bild_entschluesseln');
-  assert.equal(a.text3, undefined);
-  assert.equal(a.meldung, '');
+  for (const name of ['M_Bild_entschluesseln', 'M_Bits_anzeigen']) {
+    const a = waehle(t, name, 'abc', '709');
+    assert.deepEqual([a.gewaehlt, a.text3, a.meldung, a.bildGeaendert], [false, undefined, '', false], name);
+  }
+  assert.equal(t.waehlen(-1, '', '').gewaehlt, false);
+  assert.equal(t.waehlen(9999, '', '').gewaehlt, false);
   assert.equal(JSON.stringify(t.zustaende()), vorher);
   assert.equal(t.waehlbar(-1) || t.waehlbar(9999), false, 'numbers outside the table');
   t.delete();
@@ -56,7 +59,30 @@ test('the whole road: key, positions, hiding, decoding give the text back', () =
   t.delete();
 });
 
-test('a lone surrogate is one character not in the code page, and its neighbours survive', { todo: 'texts still cross as UTF-8' }, () => {
+test('the menus and the list move as the model says, through the bindings', () => {
+  const t = neu();
+  t.aktivieren();
+  const T = M.Taste;
+  // [state, key, expected state, chosen]
+  const aus = { titel: -1, eintrag: -1, offen: false };
+  const f10 = t.menueTaste(aus, T.Menuetaste);
+  assert.deepEqual(f10.stand, { titel: nummer('M_Text_im_Fenster_verschluesseln'), eintrag: nummer('M_text_einfuegen'), offen: true });
+  const rechts = t.menueTaste(f10.stand, T.Rechts);
+  assert.deepEqual(rechts.stand, { titel: nummer('M_entschluesseln'), eintrag: -1, offen: false }, 'a disabled title stays shut');
+  const zurueck = t.menueTaste(f10.stand, T.Hoch);
+  assert.equal(zurueck.stand.eintrag, nummer('M_Text_verschluesseln'), 'Up wraps to the last item');
+  const wahl = t.menueTaste(f10.stand, T.Eingabe);
+  assert.deepEqual([wahl.waehlen, wahl.verlassen, wahl.behandelt], [nummer('M_text_einfuegen'), true, true]);
+  assert.equal(t.menueTaste(f10.stand, T.Escape).verlassen, true);
+  assert.equal(t.eintragKlick(f10.stand, nummer('m_trenner10')).waehlen, -1, 'a separator chooses nothing');
+  // 1,344 lines, 17 shown: a page is 16 lines.
+  assert.deepEqual(M.listenTaste({ zeile: 0, erste: 0 }, T.BildAb, 1344, 17), { zeile: 16, erste: 0, behandelt: true });
+  assert.deepEqual(M.listenTaste({ zeile: 16, erste: 0 }, T.Runter, 1344, 17), { zeile: 17, erste: 1, behandelt: true });
+  assert.deepEqual(M.listenTaste({ zeile: -1, erste: 0 }, T.Ende, 1344, 17), { zeile: 1343, erste: 1327, behandelt: true });
+  t.delete();
+});
+
+test('a lone surrogate is one character not in the code page, and its neighbours survive', () => {
   const t = neu();
   t.aktivieren();
   const text = 'x\uD800ab';
