@@ -234,6 +234,36 @@ for (const engine of ENGINES) {
       assert.deepEqual(await zustaende(page), { aus: START_AUS, haken: [] });
     });
 
+    it('takes a lone surrogate in Text2 and in the key box as one character outside the code page', async () => {
+      await frisch();
+      const setze = (id) => page.evaluate((i) => {
+        const e = document.getElementById(i);
+        e.value = 'x' + String.fromCharCode(0xD800) + 'ab';
+        e.dispatchEvent(new InputEvent('input', { bubbles: true }));
+      }, id);
+      await setze('Text2');
+      await schluessel(page);
+      await waehle(page, 'M_Positionen_ermitteln');
+      assert.equal(await zeilen(page), 32, 'four characters');
+      await waehle(page, 'M_Text_verschluesseln');
+      await waehle(page, 'M_Bild_entschluesseln');
+      await page.waitForFunction(() => document.getElementById('Text3').value !== '', { timeout: 10000 });
+      assert.equal(await wert(page, 'Text3'), 'x?ab');
+      // The key box: the same value as "x?ab", not as "x?b".
+      const titelFuer = async (eingabe) => {
+        await waehle(page, 'M_den_Schluessel_festlegen');
+        await warteDialog(page, 'Schluesseldialog');
+        if (eingabe === null) await setze('Schluessel');
+        else await page.$eval('#Schluessel', (e, v) => { e.value = v; }, eingabe);
+        await page.keyboard.press('Enter');
+        await warteZu(page, 'Schluesseldialog');
+        return page.$eval('title', (e) => e.textContent);
+      };
+      const [einsam, fragezeichen, ohneA] = [await titelFuer(null), await titelFuer('x?ab'), await titelFuer('x?b')];
+      assert.equal(einsam, fragezeichen);
+      assert.notEqual(einsam, ohneA);
+    });
+
     // Each case: how to get there, the command, the message; afterwards nothing may have changed.
     const ablehnungen = [
       {

@@ -41,22 +41,31 @@ test('a disabled entry is refused by the session and changes nothing', () => {
   t.delete();
 });
 
-test('the whole road: key, positions, hiding, decoding give the text back', () => {
+// The road under key 709 for a text: the session, and what each step answered.
+function strasse(text) {
   const t = neu();
   t.aktivieren();
-  const text = 'Grüße aus Waldsee!\nÄpfel & Öl: 1 ß';
   waehle(t, 'M_den_Schluessel_festlegen', '', 'Waldsee');
-  assert.equal(t.titel(), 'Der Schlüssel hat den Wert 709');
-  const p = waehle(t, 'M_Positionen_ermitteln', text);
-  assert.equal(p.neueZeilen, 8 * (text.length + 1));
-  assert.equal(t.zeilen(), 8 * (text.length + 1));
-  assert.match(t.zeile(0), /^\d{3}   \d{3}$/);
+  const titel = t.titel();
+  const ermittelt = waehle(t, 'M_Positionen_ermitteln', text);
   const original = t.bild(0).slice();
-  assert.equal(waehle(t, 'M_Text_verschluesseln', text).bildGeaendert, true);
-  assert.ok(!Buffer.from(t.bild(1)).equals(Buffer.from(original)), 'hiding changes the working copy');
-  assert.equal(waehle(t, 'M_Bild_entschluesseln', text).text3, text);
-  assert.equal(t.zustaende().every((z) => z.aktiv), true, 'every entry is enabled at the end');
-  t.delete();
+  const versteckt = waehle(t, 'M_Text_verschluesseln', text);
+  const geaendert = !Buffer.from(t.bild(1)).equals(Buffer.from(original));
+  const text3 = waehle(t, 'M_Bild_entschluesseln', text).text3;
+  return { t, titel, neueZeilen: ermittelt.neueZeilen, bildGeaendert: versteckt.bildGeaendert && geaendert, text3 };
+}
+
+test('the whole road: key, positions, hiding, decoding give the text back', () => {
+  const text = 'Grüße aus Waldsee!\nÄpfel & Öl: 1 ß';
+  const r = strasse(text);
+  assert.equal(r.titel, 'Der Schlüssel hat den Wert 709');
+  assert.equal(r.neueZeilen, 8 * (text.length + 1));
+  assert.equal(r.t.zeilen(), 8 * (text.length + 1));
+  assert.match(r.t.zeile(0), /^\d{3}   \d{3}$/);
+  assert.equal(r.bildGeaendert, true, 'hiding changes the working copy');
+  assert.equal(r.text3, text);
+  assert.equal(r.t.zustaende().every((z) => z.aktiv), true, 'every entry is enabled at the end');
+  r.t.delete();
 });
 
 test('the menus and the list move as the model says, through the bindings', () => {
@@ -83,12 +92,7 @@ test('the menus and the list move as the model says, through the bindings', () =
 });
 
 test('a lone surrogate is one character not in the code page, and its neighbours survive', () => {
-  const t = neu();
-  t.aktivieren();
-  const text = 'x\uD800ab';
-  waehle(t, 'M_den_Schluessel_festlegen', '', 'Waldsee');
-  assert.equal(waehle(t, 'M_Positionen_ermitteln', text).neueZeilen, 32);
-  waehle(t, 'M_Text_verschluesseln', text);
-  assert.equal(waehle(t, 'M_Bild_entschluesseln', text).text3, 'x?ab');
-  t.delete();
+  const r = strasse('x\uD800ab');
+  assert.deepEqual([r.neueZeilen, r.text3], [32, 'x?ab']);
+  r.t.delete();
 });
