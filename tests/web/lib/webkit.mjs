@@ -65,6 +65,13 @@ class WebkitSeite {
     };
   }
 
+  get mouse() {
+    return {
+      click: (x, y) => this.driver.actions({ async: true })
+        .move({ x: Math.round(x), y: Math.round(y), origin: 'viewport' }).press().release().perform(),
+    };
+  }
+
   async oeffne() {
     await this.driver.manage().window().setRect({ width: 920, height: 640 });
     await this.driver.get(seitenUrl());
