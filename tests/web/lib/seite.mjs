@@ -159,3 +159,12 @@ export async function bild(page, name) {
 
 // Waits until the page has painted what the last command did.
 export const gemalt = (page) => page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
+
+// The road in short: a text typed, the default key, positions, hiding, decoding; gives Text3.
+export async function strasse(page, text) {
+  await page.keyboard.type(text);
+  await schluessel(page);
+  for (const id of ['M_Positionen_ermitteln', 'M_Text_verschluesseln', 'M_Bild_entschluesseln']) await waehle(page, id);
+  await page.waitForFunction(() => document.getElementById('Text3').value !== '', { timeout: 10000 });
+  return wert(page, 'Text3');
+}
