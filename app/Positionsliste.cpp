@@ -48,7 +48,7 @@ QVariant Positionsmodell::data(const QModelIndex& index, int role) const {
 }
 
 Positionsliste::Positionsliste(const sitzung::Positionsspeicher& speicher, QWidget* parent)
-    : QListView(parent), modell_(new Positionsmodell(speicher, this)) {
+    : QAbstractItemView(parent), modell_(new Positionsmodell(speicher, this)) {
     zugangAnmelden();
     setModel(modell_);
     setSelectionMode(SingleSelection);
@@ -233,13 +233,7 @@ void Positionsliste::updateGeometries() {
     QAbstractItemView::updateGeometries();
 }
 
-void Positionsliste::doItemsLayout() {
-    // Skips QListView's layout, which visits every row.
-    QAbstractItemView::doItemsLayout();
-}
-
 void Positionsliste::rowsInserted(const QModelIndex& parent, int start, int end) {
-    // Skips QListView's, which lays out all rows again.
     QAbstractItemView::rowsInserted(parent, start, end);
     updateGeometries();
     if (start <= obersteZeile() + ganzSichtbar()) {
@@ -247,10 +241,8 @@ void Positionsliste::rowsInserted(const QModelIndex& parent, int start, int end)
     }
 }
 
-void Positionsliste::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
-                                 const QList<int>& roles) {
-    // Skips QListView's, which updates row bookkeeping this view does not keep.
-    QAbstractItemView::dataChanged(topLeft, bottomRight, roles);
+void Positionsliste::keyboardSearch(const QString&) {
+    // Qt's search reads every line from the current one on, for each letter.
 }
 
 void Positionsliste::zeileMelden(QAccessible::Event art, const QModelIndex& index) {
@@ -262,8 +254,6 @@ void Positionsliste::zeileMelden(QAccessible::Event art, const QModelIndex& inde
 }
 
 void Positionsliste::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
-    // Skips QListView's, which names the row by its place in a layout this
-    // view does not keep, so a screen reader heard the list and not the line.
     QAbstractItemView::currentChanged(current, previous);
     if (hasFocus()) {
         zeileMelden(QAccessible::Focus, current);
@@ -272,7 +262,6 @@ void Positionsliste::currentChanged(const QModelIndex& current, const QModelInde
 
 void Positionsliste::selectionChanged(const QItemSelection& selected,
                                       const QItemSelection& deselected) {
-    // Skips QListView's for the same reason.
     QAbstractItemView::selectionChanged(selected, deselected);
     for (const QItemSelectionRange& bereich : deselected) {
         zeileMelden(QAccessible::SelectionRemove, bereich.topLeft());
@@ -283,7 +272,7 @@ void Positionsliste::selectionChanged(const QItemSelection& selected,
 }
 
 void Positionsliste::focusInEvent(QFocusEvent* event) {
-    QListView::focusInEvent(event);
+    QAbstractItemView::focusInEvent(event);
     // The line the focus returns to, told after Qt has told of the list itself,
     // so that a screen reader ends on the line.
     QTimer::singleShot(0, this, [this] {
@@ -303,17 +292,12 @@ void Positionsliste::scrollContentsBy(int, int dy) {
     }
 }
 
-void Positionsliste::resizeEvent(QResizeEvent* event) {
-    // Skips QListView's, which can schedule a layout of every row.
-    QAbstractItemView::resizeEvent(event);
-}
-
 void Positionsliste::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         groesse_ = QSize();
         updateGeometries();
     }
-    QListView::changeEvent(event);
+    QAbstractItemView::changeEvent(event);
 }
 
 QSize Positionsliste::viewportSizeHint() const {

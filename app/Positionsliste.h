@@ -7,7 +7,7 @@
 
 #include <QAbstractListModel>
 #include <QAccessible>
-#include <QListView>
+#include <QAbstractItemView>
 
 #include <cstdint>
 
@@ -40,8 +40,9 @@ class Positionsmodell final : public QAbstractListModel {
 // place is arithmetic and nothing is laid out per row. It scrolls by whole
 // lines, has no horizontal scroll bar, cuts no line short, draws its
 // background in the menu colour and frames itself while it has the focus.
-// Screen readers see it as a table (app/Listenzugang.h).
-class Positionsliste : public QListView {
+// Letters typed into it do nothing: a list of numbers has nothing to find by
+// its first letters. Screen readers see it as a table (app/Listenzugang.h).
+class Positionsliste : public QAbstractItemView {
     Q_OBJECT
   public:
     Positionsliste(const sitzung::Positionsspeicher& speicher, QWidget* parent);
@@ -53,7 +54,7 @@ class Positionsliste : public QListView {
     QRect visualRect(const QModelIndex& index) const override;
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
     QModelIndex indexAt(const QPoint& point) const override;
-    void doItemsLayout() override;
+    void keyboardSearch(const QString& search) override;
 
   protected:
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
@@ -65,7 +66,6 @@ class Positionsliste : public QListView {
     void updateGeometries() override;
     void scrollContentsBy(int dx, int dy) override;
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     QSize viewportSizeHint() const override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
@@ -75,8 +75,6 @@ class Positionsliste : public QListView {
 
   protected slots:
     void rowsInserted(const QModelIndex& parent, int start, int end) override;
-    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
-                     const QList<int>& roles = QList<int>()) override;
 
   private:
     // Tells screen readers about the line of `index`, by its row.
