@@ -18,6 +18,57 @@
 #include <limits>
 
 namespace app {
+namespace {
+
+enum class Taste { Hoch, Runter, Pos1, Ende, BildAuf, BildAb, Andere };
+
+struct Listenstand {
+    std::int64_t zeile = -1;
+    std::int64_t erste = 0;
+    bool behandelt = false;
+};
+
+// The current line after a key, and the first line shown so that it is in view.
+Listenstand listenTaste(Listenstand stand, Taste taste, std::int64_t zeilen,
+                        std::int64_t sichtbar) {
+    const std::int64_t letzte = zeilen - 1;
+    if (letzte < 0 || taste == Taste::Andere) {
+        return stand;
+    }
+    std::int64_t ziel = stand.zeile;
+    if (stand.zeile < 0) {
+        ziel = 0;
+    } else {
+        switch (taste) {
+        case Taste::Hoch:
+            ziel = stand.zeile - 1;
+            break;
+        case Taste::Runter:
+            ziel = stand.zeile + 1;
+            break;
+        case Taste::BildAuf:
+            ziel = stand.zeile - sichtbar;
+            break;
+        case Taste::BildAb:
+            ziel = stand.zeile + sichtbar;
+            break;
+        case Taste::Pos1:
+            ziel = 0;
+            break;
+        case Taste::Ende:
+            ziel = letzte;
+            break;
+        case Taste::Andere:
+            break;
+        }
+    }
+    stand.zeile = std::clamp<std::int64_t>(ziel, 0, letzte);
+    stand.erste = std::clamp(stand.erste, stand.zeile - sichtbar + 1, stand.zeile);
+    stand.behandelt = true;
+    return stand;
+}
+
+} // namespace
 
 Positionsmodell::Positionsmodell(const sitzung::Positionsspeicher& speicher, QObject* parent)
     : QAbstractListModel(parent), speicher_(speicher) {}
@@ -144,42 +195,33 @@ void Positionsliste::scrollTo(const QModelIndex& index, ScrollHint hint) {
 }
 
 QModelIndex Positionsliste::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers) {
-    const int letzte = modell_->zeilen() - 1;
-    if (letzte < 0) {
-        return {};
-    }
-    const QModelIndex aktuell = currentIndex();
-    if (!aktuell.isValid()) {
-        return modell_->index(0);
-    }
-    const int zeile = aktuell.row();
-    int ziel = zeile;
-    switch (cursorAction) {
-    case MoveUp:
-    case MovePrevious:
-        ziel = zeile - 1;
-        break;
-    case MoveDown:
-    case MoveNext:
-        ziel = zeile + 1;
-        break;
-    case MovePageUp:
-        ziel = zeile - ganzSichtbar();
-        break;
-    case MovePageDown:
-        ziel = zeile + std::min(ganzSichtbar(), letzte - zeile);
-        break;
-    case MoveHome:
-        ziel = 0;
-        break;
-    case MoveEnd:
-        ziel = letzte;
-        break;
-    case MoveLeft:
-    case MoveRight:
-        break;
-    }
-    return modell_->index(std::clamp(ziel, 0, letzte));
+    const Taste taste = [cursorAction] {
+        switch (cursorAction) {
+        case MoveUp:
+        case MovePrevious:
+            return Taste::Hoch;
+        case MoveDown:
+        case MoveNext:
+            return Taste::Runter;
+        case MoveHome:
+            return Taste::Pos1;
+        case MoveEnd:
+            return Taste::Ende;
+        case MovePageUp:
+            return Taste::BildAuf;
+        case MovePageDown:
+            return Taste::BildAb;
+        case MoveLeft:
+        case MoveRight:
+            break;
+        }
+        return Taste::Andere;
+    }();
+    Listenstand stand;
+    stand.zeile = currentIndex().isValid() ? currentIndex().row() : -1;
+    stand.erste = obersteZeile();
+    stand = listenTaste(stand, taste, zeilen(), ganzSichtbar());
+    return stand.behandelt ? modell_->index(static_cast<int>(stand.zeile)) : currentIndex();
 }
 
 int Positionsliste::horizontalOffset() const {
