@@ -15,18 +15,7 @@ trap 'kill $pid $wm $halter 2>/dev/null || true' EXIT
 fehler() { echo "listentippen: $*" >&2; exit 1; }
 
 source "$(dirname "$0")/fenstermanager.sh"
-"$programm" &
-pid=$!
-wid=""
-for _ in $(seq 100); do
-  wid=$(xdotool search --onlyvisible --name "^Tarnbild - Demo$" 2>/dev/null | head -1 || true)
-  [ -n "$wid" ] && break
-  sleep 0.1
-done
-[ -n "$wid" ] || fehler "Fenster \"Tarnbild - Demo\" erscheint nicht"
-sleep 1
-xdotool windowactivate --sync "$wid" 2>/dev/null || true
-read -r cx cy < <(xwininfo -id "$wid" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 } END { print x, y }')
+source "$(dirname "$0")/programmfenster.sh"
 taste() { xdotool key --clearmodifiers "$@"; sleep 0.3; }
 # The n-th item of the first menu: a click on its title, then the arrows.
 waehle() {
