@@ -35,6 +35,8 @@ Listenstand listenTaste(Listenstand stand, Taste taste, std::int64_t zeilen,
     if (letzte < 0 || taste == Taste::Andere) {
         return stand;
     }
+    // A page keeps one line of the old view in the new one.
+    const std::int64_t seite = std::max<std::int64_t>(sichtbar - 1, 1);
     std::int64_t ziel = stand.zeile;
     if (stand.zeile < 0) {
         ziel = 0;
@@ -47,10 +49,10 @@ Listenstand listenTaste(Listenstand stand, Taste taste, std::int64_t zeilen,
             ziel = stand.zeile + 1;
             break;
         case Taste::BildAuf:
-            ziel = stand.zeile - sichtbar;
+            ziel = stand.zeile - seite;
             break;
         case Taste::BildAb:
-            ziel = stand.zeile + sichtbar;
+            ziel = stand.zeile + seite;
             break;
         case Taste::Pos1:
             ziel = 0;

@@ -186,7 +186,7 @@ class TestPositionsliste : public QObject {
         }
         const int hoehe = liste.visualRect(liste.model()->index(0, 0)).height();
         const int erwartet = zeile == -1   ? liste.zeilen() - 1
-                             : zeile == -2 ? liste.viewport()->height() / hoehe
+                             : zeile == -2 ? liste.viewport()->height() / hoehe - 1
                                            : zeile;
         QCOMPARE(liste.currentIndex().row(), erwartet);
         const QRect rechteck = liste.visualRect(liste.currentIndex());
