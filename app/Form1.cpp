@@ -4,9 +4,11 @@
 #include "app/Fensterrahmen.h"
 #include "app/Knopffokus.h"
 #include "app/Positionsliste.h"
+#include "app/Schluesselpruefung.h"
 #include "app/Textfeld.h"
 #include "sitzung/Fensterlayout.h"
 #include "sitzung/Texte.h"
+#include "text/Utf16.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -160,14 +162,18 @@ bool Form1::event(QEvent* ereignis) {
 
 text::Codes Form1::systemtext() const {
     // The raw text keeps a no-break space as it is; toPlainText() would make it a space.
-    return text::codes(Text2->document()->toRawText().toStdU32String());
+    return text::codes(text::ausUtf16(Text2->document()->toRawText().toStdU16String()));
 }
 
-void Form1::befehl(sitzung::Befehl befehl) {
-    const text::Codes schluessel =
-        sitzung::fragtSchluessel(befehl) ? schluesselErfragen() : text::Codes();
-    const text::Codes text = sitzung::liestText(befehl) ? systemtext() : text::Codes();
-    zeigen(sitzung_.ausfuehren(befehl, text, schluessel));
+void Form1::waehlen(sitzung::Eintrag e) {
+    if (!sitzung_.waehlbar(e)) {
+        return; // asks for no key that the session would not take
+    }
+    const std::u16string schluessel =
+        sitzung::fragtSchluessel(e) ? schluesselErfragen() : std::u16string();
+    const std::u16string text =
+        sitzung::liestText(e) ? Text2->document()->toRawText().toStdU16String() : std::u16string();
+    zeigen(sitzung_.waehlen(e, text, schluessel));
 }
 
 void Form1::zeigen(const sitzung::Antwort& antwort) {
@@ -219,7 +225,7 @@ void Form1::menueZeigen() {
     }
 }
 
-text::Codes Form1::schluesselErfragen() {
+std::u16string Form1::schluesselErfragen() {
     QInputDialog dialog(this);
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setWindowTitle(qtext(sitzung::kSchluesselTitel));
@@ -239,12 +245,15 @@ text::Codes Form1::schluesselErfragen() {
         frage->setMinimumWidth(breite);
     }
     if (auto* feld = dialog.findChild<QLineEdit*>()) {
-        feld->setMaxLength(std::numeric_limits<int>::max()); // a key has no length limit
+        // Qt's own limit would cut a long paste short without a word; this one
+        // refuses it with a message and leaves the key as it was.
+        feld->setMaxLength(std::numeric_limits<int>::max());
+        feld->setValidator(new Schluesselpruefung(feld));
     }
     knopffokusZeigen(&dialog);
     dialog.move(0, 0); // upper left corner of the screen, not centred
     const QString eingabe = dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
-    return text::codes(eingabe.toStdU32String());
+    return eingabe.toStdU16String();
 }
 
 } // namespace app

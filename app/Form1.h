@@ -9,6 +9,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <string>
 
 class QAction;
 class QLabel;
@@ -45,8 +46,8 @@ class Form1 : public QMainWindow {
     void aktivierungsSchritt();
     void fensterGroesseSetzen();
 
-    void befehl(sitzung::Befehl befehl);
-    text::Codes schluesselErfragen();
+    void waehlen(sitzung::Eintrag e);
+    std::u16string schluesselErfragen();
     void zeigen(const sitzung::Antwort& antwort);
     void menueZeigen();
 

@@ -27,9 +27,10 @@ class Menue : public QMenu {
     }
 };
 
-QMenu* menue(QMenuBar* leiste, const QString& titel) {
+QMenu* menue(Menueleiste* leiste, const QString& titel) {
     QMenu* m = new Menue(titel, leiste);
     leiste->addMenu(m);
+    leiste->menueAnmelden(m);
     m->setSeparatorsCollapsible(false); // two separators in a row stay two lines
     return m;
 }
@@ -37,7 +38,7 @@ QMenu* menue(QMenuBar* leiste, const QString& titel) {
 } // namespace
 
 void Form1::createActions() {
-    auto* leiste = new Menueleiste(this);
+    auto* leiste = new Menueleiste(this, sitzung_.menue(), aktionen_);
     setMenuBar(leiste);
     QMenu* aktuell = nullptr;
     // Captions carry no '&', so no item gets an access key.
@@ -52,13 +53,13 @@ void Form1::createActions() {
             a = aktuell->menuAction();
             break;
         case sitzung::Art::Eintrag:
-            a = aktuell->addAction(titel, this, [this, b = e.befehl] { befehl(b); });
+            a = aktuell->addAction(titel, this, [this, e] { waehlen(e.eintrag); });
             break;
         case sitzung::Art::Trenner:
             a = aktuell->addSeparator();
             break;
         case sitzung::Art::Leiste:
-            a = leiste->addAction(titel); // carries no command
+            a = leiste->addAction(titel, this, [this, e] { waehlen(e.eintrag); });
             break;
         }
         a->setObjectName(QString::fromUtf8(e.name.data(), static_cast<qsizetype>(e.name.size())));

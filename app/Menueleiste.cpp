@@ -1,16 +1,61 @@
 #include "app/Menueleiste.h"
 
+#include "app/Tasten.h"
+
 #include <QAccessible>
-#include <QActionEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QProxyStyle>
 #include <QTimer>
 
 #include <algorithm>
 
 namespace app {
+namespace {
 
-Menueleiste::Menueleiste(QWidget* parent) : QMenuBar(parent) {}
+// Lets a menu highlight a disabled item, as the model asks.
+class Menuestil final : public QProxyStyle {
+  public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hinweis, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* rueckgabe) const override {
+        if (hinweis == SH_Menu_AllowActiveAndDisabled) {
+            return 1;
+        }
+        return QProxyStyle::styleHint(hinweis, option, widget, rueckgabe);
+    }
+};
+
+} // namespace
+
+Menueleiste::Menueleiste(QWidget* parent, const sitzung::Menuezustaende& zustaende,
+                         const Aktionen& aktionen)
+    : QMenuBar(parent), zustaende_(zustaende), aktionen_(aktionen) {}
+
+void Menueleiste::menueAnmelden(QMenu* menue) {
+    auto* stil = new Menuestil();
+    stil->setParent(menue);
+    menue->setStyle(stil);
+    menue->installEventFilter(this);
+}
+
+sitzung::Menuestand Menueleiste::stand() const {
+    sitzung::Menuestand s;
+    QAction* titel = activeAction();
+    const auto eintrag = [this](const QAction* a) -> std::optional<sitzung::Eintrag> {
+        const auto i = std::find(aktionen_.begin(), aktionen_.end(), a);
+        if (a == nullptr || i == aktionen_.end()) {
+            return std::nullopt;
+        }
+        return sitzung::kMenue[static_cast<std::size_t>(i - aktionen_.begin())].eintrag;
+    };
+    s.titel = eintrag(titel);
+    if (s.titel && titel->menu() != nullptr && titel->menu()->isVisible()) {
+        s.offen = true;
+        s.eintrag = eintrag(titel->menu()->activeAction());
+    }
+    return s;
+}
 
 void Menueleiste::merken() {
     QWidget* fokus = window()->focusWidget();
@@ -21,18 +66,36 @@ void Menueleiste::merken() {
 
 void Menueleiste::tastaturOeffnen() {
     merken();
-    const QList<QAction*> titel = actions();
-    if (!titel.isEmpty()) {
-        hervorheben(titel.constFirst());
+    anwenden(sitzung::menueTaste({}, sitzung::Taste::Menuetaste, zustaende_));
+}
+
+void Menueleiste::anwenden(const sitzung::Menueschritt& schritt) {
+    if (schritt.verlassen) {
+        verlassen();
+        if (schritt.waehlen) {
+            aktion(*schritt.waehlen)->trigger();
+        }
+        return;
+    }
+    const sitzung::Menuestand& s = schritt.stand;
+    if (!s.titel) {
+        return;
+    }
+    QAction* titel = aktion(*s.titel);
+    if (stand().titel != s.titel || stand().offen != s.offen) {
+        hervorheben(titel);
+    }
+    if (s.offen && titel->menu() != nullptr) {
+        titel->menu()->setActiveAction(s.eintrag ? aktion(*s.eintrag) : nullptr);
     }
 }
 
 void Menueleiste::hervorheben(QAction* titel) {
-    setActiveAction(titel); // opens its menu, which then holds the keyboard
-    if (titel->menu() == nullptr) {
+    setActiveAction(titel); // opens its menu if it can be opened; that menu then holds the keyboard
+    if (titel->menu() == nullptr || !titel->menu()->isVisible()) {
         // Qt leaves the keyboard with the control below: take it, and tell
-        // screen readers which title has it once the closed menu has given
-        // the focus back.
+        // screen readers which title has it once a closed menu has given the
+        // focus back.
         setFocus(Qt::MenuBarFocusReason);
         QTimer::singleShot(0, this, [this, titel] {
             if (QAccessible::isActive() && hasFocus() && activeAction() == titel) {
@@ -41,31 +104,6 @@ void Menueleiste::hervorheben(QAction* titel) {
                 QAccessible::updateAccessibility(&ereignis);
             }
         });
-    }
-}
-
-void Menueleiste::weiter(int schritt) {
-    const QList<QAction*> titel = actions();
-    const auto n = titel.size();
-    const auto start = titel.indexOf(activeAction());
-    for (qsizetype k = 1; k <= n; ++k) {
-        QAction* naechster = titel.at(((start + schritt * k) % n + n) % n);
-        if (naechster->isEnabled() && naechster->isVisible() && !naechster->isSeparator()) {
-            merken();
-            hervorheben(naechster);
-            if (QMenu* menue = naechster->menu()) {
-                // As Qt does on its own arrow keys: the first item is ready for Return.
-                const QList<QAction*> eintraege = menue->actions();
-                const auto erster =
-                    std::find_if(eintraege.begin(), eintraege.end(), [](const QAction* e) {
-                        return e->isEnabled() && !e->isSeparator();
-                    });
-                if (erster != eintraege.end()) {
-                    menue->setActiveAction(*erster);
-                }
-            }
-            return;
-        }
     }
 }
 
@@ -82,72 +120,43 @@ void Menueleiste::verlassen() {
     vorher_ = nullptr;
 }
 
+bool Menueleiste::tasteAnwenden(const QKeyEvent* taste) {
+    const sitzung::Menuestand s = stand();
+    if (!s.titel) {
+        return false;
+    }
+    if (vorher_ == nullptr) {
+        merken(); // the menus were opened with the mouse
+    }
+    const sitzung::Menueschritt schritt = sitzung::menueTaste(s, app::taste(taste), zustaende_);
+    anwenden(schritt);
+    return schritt.behandelt;
+}
+
 void Menueleiste::keyPressEvent(QKeyEvent* taste) {
-    QAction* aktiv = activeAction();
-    if (aktiv == nullptr) {
+    if (!tasteAnwenden(taste)) {
         QMenuBar::keyPressEvent(taste);
         return;
-    }
-    switch (taste->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Backtab:
-        weiter(-1);
-        break;
-    case Qt::Key_Right:
-    case Qt::Key_Tab:
-        weiter(+1);
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-        if (aktiv->menu() != nullptr) {
-            hervorheben(aktiv);
-        } else if (taste->key() != Qt::Key_Up && taste->key() != Qt::Key_Down) {
-            verlassen();
-            aktiv->trigger();
-        }
-        break;
-    case Qt::Key_Escape:
-        verlassen();
-        break;
-    default:
-        break; // swallowed: the menus hold the keyboard
     }
     taste->accept();
 }
 
 void Menueleiste::focusOutEvent(QFocusEvent* ereignis) {
     QMenuBar::focusOutEvent(ereignis);
-    // A click elsewhere while "Ende" is highlighted: no highlight stays behind.
-    if (activeAction() != nullptr && activeAction()->menu() == nullptr &&
+    // A click elsewhere while a title without an open menu is highlighted: no
+    // highlight stays behind.
+    if (activeAction() != nullptr &&
+        (activeAction()->menu() == nullptr || !activeAction()->menu()->isVisible()) &&
         ereignis->reason() != Qt::PopupFocusReason) {
         setActiveAction(nullptr);
     }
 }
 
-void Menueleiste::actionEvent(QActionEvent* ereignis) {
-    QMenuBar::actionEvent(ereignis);
-    if (ereignis->type() == QEvent::ActionAdded && ereignis->action()->menu() != nullptr) {
-        ereignis->action()->menu()->installEventFilter(this);
-    }
-}
-
 bool Menueleiste::eventFilter(QObject* objekt, QEvent* ereignis) {
-    // The open menu of a title: Left and Right go to the neighbouring titles
-    // and Escape leaves the menus, wherever the menu was opened from.
+    // The open menu of a title: every key goes to the model.
     if (ereignis->type() == QEvent::KeyPress && activeAction() != nullptr &&
         objekt == activeAction()->menu()) {
-        const int taste = static_cast<QKeyEvent*>(ereignis)->key();
-        if (taste == Qt::Key_Left || taste == Qt::Key_Right) {
-            weiter(taste == Qt::Key_Left ? -1 : +1);
-            return true;
-        }
-        if (taste == Qt::Key_Escape) {
-            verlassen();
-            return true;
-        }
+        return tasteAnwenden(static_cast<QKeyEvent*>(ereignis));
     }
     if (ereignis->type() == QEvent::Hide && hasFocus()) {
         // A menu closed with the keyboard on the bar: once Qt has settled

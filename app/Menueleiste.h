@@ -1,35 +1,56 @@
 #pragma once
-// The window's menu bar, made whole for the keyboard: F10 opens the first
-// menu, Left and Right go round all titles ("Ende" included, which has no
-// menu) and wrap at both ends, Return on "Ende" chooses it and leaves the
-// menus, and Escape leaves them at once. Leaving gives the keyboard back to
-// the control that had it. While a title without a menu is highlighted the
-// bar holds the keyboard, so no key press lands in a text box.
+// The window's menu bar. Every key that moves through the menus goes to the
+// session's interaction model (sitzung/Bedienung.h), and the bar shows the
+// state it answers: which title is highlighted, whether its menu is open, and
+// which item is ready. Disabled menus and items are reached and highlighted
+// too, so that a screen reader says they are unavailable; only the session
+// decides whether one can be chosen. Leaving the menus gives the keyboard back
+// to the control that had it. While a title without an open menu is
+// highlighted the bar holds the keyboard, so no key lands in a text box.
+#include "sitzung/Bedienung.h"
+#include "sitzung/Menue.h"
+
 #include <QMenuBar>
 #include <QPointer>
 
+#include <array>
+
+class QMenu;
+
 namespace app {
+
+using Aktionen = std::array<QAction*, sitzung::kMenueGroesse>;
 
 class Menueleiste final : public QMenuBar {
     Q_OBJECT
   public:
-    explicit Menueleiste(QWidget* parent);
+    // zustaende and aktionen (one action per entry of the menu table, a
+    // menu's being its menuAction()) must outlive the bar.
+    Menueleiste(QWidget* parent, const sitzung::Menuezustaende& zustaende,
+                const Aktionen& aktionen);
 
-    // Opens the first menu from the keyboard.
+    // Opens the menus from the keyboard (F10).
     void tastaturOeffnen();
+    // Makes a menu that the bar adds ready for the model's keys.
+    void menueAnmelden(QMenu* menue);
+    // Where the keyboard is in the menus now, as the model sees it.
+    sitzung::Menuestand stand() const;
 
   protected:
     void keyPressEvent(QKeyEvent* taste) override;
     void focusOutEvent(QFocusEvent* ereignis) override;
-    void actionEvent(QActionEvent* ereignis) override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
   private:
+    bool tasteAnwenden(const QKeyEvent* taste);
+    void anwenden(const sitzung::Menueschritt& schritt);
     void hervorheben(QAction* titel);
-    void weiter(int schritt); // to the next choosable title, +1 right, -1 left
     void verlassen();
     void merken();
+    QAction* aktion(sitzung::Eintrag e) const { return aktionen_[sitzung::nummer(e)]; }
 
+    const sitzung::Menuezustaende& zustaende_;
+    const Aktionen& aktionen_;
     QPointer<QWidget> vorher_; // had the keyboard before the menus
 };
 

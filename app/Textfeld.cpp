@@ -1,13 +1,13 @@
 #include "app/Textfeld.h"
 
 #include "app/Fokusrahmen.h"
+#include "sitzung/Einwaende.h"
 #include "sitzung/Texte.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -39,15 +39,8 @@ qsizetype laengsterAbschnitt(QTextBoundaryFinder::BoundaryType art, QStringView 
     return laengster;
 }
 
-QString zahl(qsizetype n) {
-    return QLocale(QLocale::German).toString(static_cast<qlonglong>(n));
-}
-
 QString langeMeldung(qsizetype laenge) {
-    return QStringLiteral("Der Text wäre %1 Zeichen lang. Ein Textfeld nimmt höchstens %2 Zeichen "
-                          "auf; das Bild kann ohnehin nur einen kurzen Text verstecken. Der Text "
-                          "bleibt, wie er war.")
-        .arg(zahl(laenge), zahl(kHoechstZeichen));
+    return QString::fromStdString(sitzung::textZuLang(laenge));
 }
 
 } // namespace
@@ -58,10 +51,7 @@ QString einwand(QStringView text) {
     }
     const qsizetype zeichen = laengsterAbschnitt(QTextBoundaryFinder::Grapheme, text);
     if (zeichen > kHoechstKombinierend) {
-        return QStringLiteral("Der Text enthält ein Zeichen aus %1 Teilen, einen Buchstaben mit "
-                              "übereinander gestapelten Akzenten. Ein Textfeld nimmt höchstens %2 "
-                              "Teile je Zeichen auf. Der Text bleibt, wie er war.")
-            .arg(zahl(zeichen), zahl(kHoechstKombinierend));
+        return QString::fromStdString(sitzung::zeichenZuLang(zeichen));
     }
     return {};
 }

@@ -10,14 +10,16 @@
 // combining marks): a German message box says why and the box stays exactly as
 // it was. A paste of nothing changes nothing. Both limits keep every keystroke
 // well within 100 ms; the text to hide fits 8,120 characters.
+#include "sitzung/Einwaende.h"
+
 #include <QPlainTextEdit>
 #include <QString>
 #include <QStringView>
 
 namespace app {
 
-inline constexpr qsizetype kHoechstZeichen = 32768;
-inline constexpr qsizetype kHoechstKombinierend = 32;
+inline constexpr qsizetype kHoechstZeichen = sitzung::kHoechstZeichen;
+inline constexpr qsizetype kHoechstKombinierend = sitzung::kHoechstKombinierend;
 
 // Why `text` may not stand in a text box, as the German message; empty when it may.
 QString einwand(QStringView text);

@@ -1,5 +1,6 @@
 #include "sitzung/Fensterlayout.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace sitzung {
@@ -35,6 +36,30 @@ Fensterlayout fensterlayout(float tx, float ty, int bildBreite, int bildHoehe) {
 
 int pixel(float twips, float twipsJePixel) {
     return static_cast<int>(std::lround(twips / twipsJePixel));
+}
+
+Geraetelayout geraetelayout(double ratio, int bildBreite, int bildHoehe) {
+    if (!(std::isfinite(ratio) && ratio >= 1.0 / 16 && ratio <= 64)) {
+        ratio = 1;
+    }
+    Geraetelayout g;
+    g.k = std::max(1, static_cast<int>(std::floor(ratio + 1e-9)));
+    const auto t = static_cast<float>(15.0 * g.k / ratio);
+    const Fensterlayout f = fensterlayout(t, t, bildBreite, bildHoehe);
+    const auto geraet = [&](const Rechteck& r) {
+        return Pixelrechteck{pixel(r.Left, t) * g.k, pixel(r.Top, t) * g.k,
+                             pixel(r.Width, t) * g.k, pixel(r.Height, t) * g.k};
+    };
+    g.Picture1 = geraet(f.Picture1);
+    g.Picture2 = geraet(f.Picture2);
+    g.Label1 = geraet(f.Label1);
+    g.Label2 = geraet(f.Label2);
+    g.List1 = geraet(f.List1);
+    g.Text2 = geraet(f.Text2);
+    g.Text3 = geraet(f.Text3);
+    g.Width = pixel(f.Width, t) * g.k;
+    g.Height = pixel(f.Height, t) * g.k;
+    return g;
 }
 
 } // namespace sitzung

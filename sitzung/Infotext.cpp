@@ -1,5 +1,7 @@
 #include "sitzung/Infotext.h"
 
+#include "hiding/Bitlayout.h"
+
 #include <cstdio>
 
 namespace sitzung {
@@ -22,7 +24,7 @@ std::string infoZumBild(const picture::Abmessungen& a, std::string_view trenner)
     return "Das Bild hat " + zahlText(a.Bildbreite, trenner) + " * " +
            zahlText(a.Bildhoehe, trenner) + " = " + zahlText(a.Bildpunktzahl, trenner) +
            " Bildpunkte" + " Damit könnte man theortsch eine Nachricht mit " +
-           zahlText(a.Bildpunktzahl / 8.0f, trenner) + " Buchstaben verschlüsseln";
+           zahlText(a.Bildpunktzahl / static_cast<float>(hiding::kBitsJeZeichen), trenner) + " Buchstaben verschlüsseln";
 }
 
 } // namespace sitzung

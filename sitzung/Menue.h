@@ -1,10 +1,11 @@
 #pragma once
 // The menu tree: captions, order, separators and object names, the command of
-// every item, and which items start disabled. Each front end builds its menu
-// bar from this one table.
+// every item, which items start disabled and which a command checks. Each
+// front end builds its menu bar from this one table, and names an entry only
+// by its Eintrag, so a misspelt entry does not compile.
 #include <array>
 #include <cstddef>
-#include <optional>
+#include <cstdint>
 #include <string_view>
 
 namespace sitzung {
@@ -23,7 +24,7 @@ enum class Befehl {
     BitsAnzeigen,
     OriginalbildLaden,
     InfoZumBild,
-    Keiner, // "Ende": choosing it changes nothing
+    Keiner, // a menu, a separator, or "Ende": choosing it changes nothing
 };
 
 enum class Art {
@@ -33,65 +34,104 @@ enum class Art {
     Leiste,  // an item of the menu bar itself, without a submenu
 };
 
+// The table, one line an entry: object name, kind, caption (UTF-8, without
+// access keys), command, enabled at start, checked by its own command when
+// that completes a stage.
+#define PUNKTGARTEN_MENUE(X)                                                                       \
+    X(M_Text_im_Fenster_verschluesseln, Menue, "Verschlüsseln", Keiner, true, false)               \
+    X(M_text_einfuegen, Eintrag, "Text einfügen", TextEinfuegen, true, true)                       \
+    X(m_trenner10, Trenner, "", Keiner, true, false)                                               \
+    X(M_den_Schluessel_festlegen, Eintrag, "den Schlüssel festlegen", SchluesselFestlegen, true,   \
+      true)                                                                                        \
+    X(M_Trenner5, Trenner, "", Keiner, true, false)                                                \
+    X(M_Positionen_ermitteln, Eintrag, "die Positionen ermitteln", PositionenErmitteln, true,      \
+      true)                                                                                        \
+    X(M_Trenner6, Trenner, "", Keiner, true, false)                                                \
+    X(M_Text_verschluesseln, Eintrag, "den Text verschlüsseln", TextVerschluesseln, true, true)    \
+    X(M_entschluesseln, Menue, "Entschlüsseln", Keiner, false, false)                              \
+    X(M_Bild_entschluesseln, Eintrag, "das Bild entschlüsseln", BildEntschluesseln, true, false)   \
+    X(M_anzeige, Menue, "Anzeige", Keiner, true, false)                                            \
+    X(M_letztes_Bit_anzeigen, Eintrag, "letztes Bit anzeigen", LetztesBitAnzeigen, true, false)    \
+    X(M_Trenner4, Trenner, "", Keiner, true, false)                                                \
+    X(m_trenner1, Trenner, "", Keiner, true, false)                                                \
+    X(M_letztes_Bit_auf_0, Eintrag, "letztes Bit auf 0 setzen", LetztesBitAuf0, true, false)      \
+    X(M_Trenner2, Trenner, "", Keiner, true, false)                                                \
+    X(M_letztes_Bit_auf_1, Eintrag, "letztes Bit auf 1 setzen", LetztesBitAuf1, true, false)      \
+    X(M_Trenner3, Trenner, "", Keiner, true, false)                                                \
+    X(M_letztes_Bit_auf_Zufall_setzen, Eintrag, "letztes Bit auf Zufall setzen", LetztesBitZufall, \
+      true, false)                                                                                 \
+    X(m_trenner9, Trenner, "", Keiner, true, false)                                                \
+    X(M_Positionen_anzeigen, Eintrag, "Positionen anzeigen", PositionenAnzeigen, false, false)     \
+    X(M_Trenner8, Trenner, "", Keiner, true, false)                                                \
+    X(M_Bits_anzeigen, Eintrag, "Bits anzeigen", BitsAnzeigen, false, false)                       \
+    X(m_trenner12, Trenner, "", Keiner, true, false)                                               \
+    X(M_Originalbild_laden, Eintrag, "Originalbild laden", OriginalbildLaden, true, false)         \
+    X(M_Info, Menue, "Info", Keiner, true, false)                                                  \
+    X(M_Info_zum_Bild, Eintrag, "Info zum Bild", InfoZumBild, true, false)                         \
+    X(M_Ende, Leiste, "Ende", Keiner, true, false)
+
+// Every entry of the table by its object name; its value is its place.
+enum class Eintrag : std::uint8_t {
+#define PUNKTGARTEN_EINTRAG(name, art, titel, befehl, aktiv, abhakbar) name,
+    PUNKTGARTEN_MENUE(PUNKTGARTEN_EINTRAG)
+#undef PUNKTGARTEN_EINTRAG
+};
+
 struct Menueeintrag {
+    Eintrag eintrag;
     Art art;
     std::string_view name;  // the object name
-    std::string_view titel; // the caption, UTF-8, without access keys
-    Befehl befehl = Befehl::Keiner;
-    bool anfangsAktiv = true;
+    std::string_view titel; // the caption
+    Befehl befehl;
+    bool anfangsAktiv;
+    bool abhakbar;
 };
 
 inline constexpr std::array kMenue = {
-    Menueeintrag{Art::Menue, "M_Text_im_Fenster_verschluesseln", "Verschlüsseln"},
-    Menueeintrag{Art::Eintrag, "M_text_einfuegen", "Text einfügen", Befehl::TextEinfuegen},
-    Menueeintrag{Art::Trenner, "m_trenner10", ""},
-    Menueeintrag{Art::Eintrag, "M_den_Schluessel_festlegen", "den Schlüssel festlegen",
-                 Befehl::SchluesselFestlegen},
-    Menueeintrag{Art::Trenner, "M_Trenner5", ""},
-    Menueeintrag{Art::Eintrag, "M_Positionen_ermitteln", "die Positionen ermitteln",
-                 Befehl::PositionenErmitteln},
-    Menueeintrag{Art::Trenner, "M_Trenner6", ""},
-    Menueeintrag{Art::Eintrag, "M_Text_verschluesseln", "den Text verschlüsseln",
-                 Befehl::TextVerschluesseln},
-    Menueeintrag{Art::Menue, "M_entschluesseln", "Entschlüsseln", Befehl::Keiner, false},
-    Menueeintrag{Art::Eintrag, "M_Bild_entschluesseln", "das Bild entschlüsseln",
-                 Befehl::BildEntschluesseln},
-    Menueeintrag{Art::Menue, "M_anzeige", "Anzeige"},
-    Menueeintrag{Art::Eintrag, "M_letztes_Bit_anzeigen", "letztes Bit anzeigen",
-                 Befehl::LetztesBitAnzeigen},
-    Menueeintrag{Art::Trenner, "M_Trenner4", ""},
-    Menueeintrag{Art::Trenner, "m_trenner1", ""},
-    Menueeintrag{Art::Eintrag, "M_letztes_Bit_auf_0", "letztes Bit auf 0 setzen",
-                 Befehl::LetztesBitAuf0},
-    Menueeintrag{Art::Trenner, "M_Trenner2", ""},
-    Menueeintrag{Art::Eintrag, "M_letztes_Bit_auf_1", "letztes Bit auf 1 setzen",
-                 Befehl::LetztesBitAuf1},
-    Menueeintrag{Art::Trenner, "M_Trenner3", ""},
-    Menueeintrag{Art::Eintrag, "M_letztes_Bit_auf_Zufall_setzen", "letztes Bit auf Zufall setzen",
-                 Befehl::LetztesBitZufall},
-    Menueeintrag{Art::Trenner, "m_trenner9", ""},
-    Menueeintrag{Art::Eintrag, "M_Positionen_anzeigen", "Positionen anzeigen",
-                 Befehl::PositionenAnzeigen, false},
-    Menueeintrag{Art::Trenner, "M_Trenner8", ""},
-    Menueeintrag{Art::Eintrag, "M_Bits_anzeigen", "Bits anzeigen", Befehl::BitsAnzeigen, false},
-    Menueeintrag{Art::Trenner, "m_trenner12", ""},
-    Menueeintrag{Art::Eintrag, "M_Originalbild_laden", "Originalbild laden",
-                 Befehl::OriginalbildLaden},
-    Menueeintrag{Art::Menue, "M_Info", "Info"},
-    Menueeintrag{Art::Eintrag, "M_Info_zum_Bild", "Info zum Bild", Befehl::InfoZumBild},
-    Menueeintrag{Art::Leiste, "M_Ende", "Ende"},
+#define PUNKTGARTEN_ZEILE(name, art, titel, befehl, aktiv, abhakbar)                               \
+    Menueeintrag{Eintrag::name, Art::art, #name, titel, Befehl::befehl, aktiv, abhakbar},
+    PUNKTGARTEN_MENUE(PUNKTGARTEN_ZEILE)
+#undef PUNKTGARTEN_ZEILE
 };
 
 inline constexpr std::size_t kMenueGroesse = kMenue.size();
 
-// Whether the command checks its own item when it completes a stage: the
-// default text inserted, the key entered, positions determined, text hidden.
-constexpr bool abhakbar(Befehl befehl) {
-    return befehl == Befehl::TextEinfuegen || befehl == Befehl::SchluesselFestlegen ||
-           befehl == Befehl::PositionenErmitteln || befehl == Befehl::TextVerschluesseln;
+constexpr std::size_t nummer(Eintrag e) {
+    return static_cast<std::size_t>(e);
+}
+constexpr const Menueeintrag& eintrag(Eintrag e) {
+    return kMenue[nummer(e)];
 }
 
-// The index of the entry with this object name, if there is one.
-std::optional<std::size_t> eintragNamens(std::string_view name);
+struct Menuezustand {
+    bool abgehakt = false;
+    bool aktiv = true;
+};
+using Menuezustaende = std::array<Menuezustand, kMenueGroesse>;
+
+// The menu of the menu bar that an item or separator belongs to; a title is
+// its own.
+constexpr Eintrag titelVon(Eintrag e) {
+    std::size_t i = nummer(e);
+    while (i > 0 && kMenue[i].art != Art::Menue && kMenue[i].art != Art::Leiste) {
+        --i;
+    }
+    return kMenue[i].eintrag;
+}
+
+// Whether the entry can be chosen now: an enabled item in an enabled menu, or
+// an enabled item of the menu bar itself.
+constexpr bool waehlbar(const Menuezustaende& z, Eintrag e) {
+    const Art art = eintrag(e).art;
+    if (!z[nummer(e)].aktiv || (art != Art::Eintrag && art != Art::Leiste)) {
+        return false;
+    }
+    return z[nummer(titelVon(e))].aktiv;
+}
+
+// Whether the entry is a menu of the menu bar that can be opened now.
+constexpr bool oeffenbar(const Menuezustaende& z, Eintrag e) {
+    return eintrag(e).art == Art::Menue && z[nummer(e)].aktiv;
+}
 
 } // namespace sitzung

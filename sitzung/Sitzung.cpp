@@ -8,6 +8,8 @@
 #include "picture/Originalbild.h"
 #include "sitzung/Infotext.h"
 #include "sitzung/Texte.h"
+#include "text/Systemtext.h"
+#include "text/Utf16.h"
 #include "text/Utf8.h"
 
 #include <new>
@@ -36,8 +38,8 @@ Antwort ansage(std::string text, bool bildGeaendert = true) {
 
 } // namespace
 
-bool liestText(Befehl befehl) {
-    switch (befehl) {
+bool liestText(Eintrag e) {
+    switch (eintrag(e).befehl) {
     case Befehl::PositionenErmitteln:
     case Befehl::TextVerschluesseln:
     case Befehl::BildEntschluesseln:
@@ -49,8 +51,8 @@ bool liestText(Befehl befehl) {
     }
 }
 
-bool fragtSchluessel(Befehl befehl) {
-    return befehl == Befehl::SchluesselFestlegen;
+bool fragtSchluessel(Eintrag e) {
+    return eintrag(e).befehl == Befehl::SchluesselFestlegen;
 }
 
 picture::Bildflaeche eingebautesOriginalbild() {
@@ -86,44 +88,35 @@ Antwort Sitzung::aktivieren() {
     return a;
 }
 
-bool Sitzung::waehlbar(std::size_t i) const {
-    if (i >= kMenue.size() || !menue_[i].aktiv) {
-        return false;
-    }
-    if (kMenue[i].art == Art::Leiste) {
-        return true;
-    }
-    if (kMenue[i].art != Art::Eintrag) {
-        return false;
-    }
-    // An item belongs to the nearest menu before it.
-    while (kMenue[--i].art != Art::Menue) {
-    }
-    return menue_[i].aktiv;
-}
-
-bool Sitzung::oeffenbar(std::size_t i) const {
-    return i < kMenue.size() && kMenue[i].art == Art::Menue && menue_[i].aktiv;
-}
-
-void Sitzung::haken(std::string_view name) {
-    if (const auto i = eintragNamens(name)) {
-        menue_[*i].abgehakt = true;
+void Sitzung::haken(Befehl befehl) {
+    for (const Menueeintrag& e : kMenue) {
+        if (e.befehl == befehl && e.abhakbar) {
+            menue_[nummer(e.eintrag)].abgehakt = true;
+        }
     }
 }
 
-void Sitzung::freigeben(std::string_view name) {
-    if (const auto i = eintragNamens(name)) {
-        menue_[*i].aktiv = true;
-    }
+void Sitzung::freigeben(Eintrag e) {
+    menue_[nummer(e)].aktiv = true;
 }
 
-Antwort Sitzung::ausfuehren(Befehl befehl, std::span<const std::uint8_t> text2,
-                            std::span<const std::uint8_t> schluessel) {
+Antwort Sitzung::waehlen(Eintrag e, std::u16string_view text2, std::u16string_view schluessel) {
+    if (!waehlbar(e)) {
+        Antwort a;
+        a.gewaehlt = false;
+        return a;
+    }
+    return ausfuehren(eintrag(e).befehl, liestText(e) ? text2 : std::u16string_view{},
+                      fragtSchluessel(e) ? schluessel : std::u16string_view{});
+}
+
+Antwort Sitzung::ausfuehren(Befehl befehl, std::u16string_view text2,
+                            std::u16string_view schluessel) {
     // Every command allocates what it needs before it changes anything, so a
     // lack of memory is one more refusal.
     try {
-        return befehlAusfuehren(befehl, text2, schluessel);
+        return befehlAusfuehren(befehl, text::codes(text::ausUtf16(text2)),
+                                text::codes(text::ausUtf16(schluessel)));
     } catch (const std::bad_alloc&) {
         return abweisung("Für diesen Befehl reicht der Arbeitsspeicher nicht aus. Es wurde "
                          "nichts verändert.");
@@ -171,7 +164,7 @@ Antwort Sitzung::befehlAusfuehren(Befehl befehl, std::span<const std::uint8_t> t
 Antwort Sitzung::textEinfuegen() {
     Antwort a = ansage("Der Standardtext ist eingefügt.", false);
     a.text2 = kStandardtext;
-    haken("M_text_einfuegen");
+    haken(Befehl::TextEinfuegen);
     return a;
 }
 
@@ -183,7 +176,7 @@ Antwort Sitzung::schluesselFestlegen(std::span<const std::uint8_t> schluessel) {
     }
     Antwort a = ansage(schluesselwert_ ? titel_ + "." : "Der Schlüssel ist leer.", false);
     a.titel = titel_;
-    haken("M_den_Schluessel_festlegen");
+    haken(Befehl::SchluesselFestlegen);
     return a;
 }
 
@@ -196,7 +189,8 @@ Antwort Sitzung::fehlendePositionen(std::int64_t zeichen) const {
     }
     return abweisung(
         "Für diesen Text fehlen Positionen: Er braucht " +
-        std::to_string(hiding::bitanzahl(zeichen)) + " Positionen (8 je Zeichen), ermittelt sind " +
+        std::to_string(hiding::bitanzahl(zeichen)) + " Positionen (" +
+        std::to_string(hiding::kBitsJeZeichen) + " je Zeichen), ermittelt sind " +
         std::to_string(tabelle_.eintraege()) + ". Bitte zuerst „die Positionen ermitteln“ wählen.");
 }
 
@@ -213,8 +207,8 @@ Antwort Sitzung::positionenErmitteln(std::int64_t zeichen) {
         tabelle_ = std::move(ergebnis.tabelle);
     }
     a.ansage = std::to_string(a.neueZeilen) + " Positionen ermittelt.";
-    freigeben("M_Positionen_anzeigen");
-    haken("M_Positionen_ermitteln");
+    freigeben(Eintrag::M_Positionen_anzeigen);
+    haken(Befehl::PositionenErmitteln);
     return a;
 }
 
@@ -225,9 +219,9 @@ Antwort Sitzung::textVerschluesseln(std::span<const std::uint8_t> codes) {
     Antwort a = ansage("Der Text ist im Bild versteckt.");
     tooltip_ = kVersteckt;
     a.tooltip = tooltip_;
-    freigeben("M_Bits_anzeigen");
-    freigeben("M_entschluesseln");
-    haken("M_Text_verschluesseln");
+    freigeben(Eintrag::M_Bits_anzeigen);
+    freigeben(Eintrag::M_entschluesseln);
+    haken(Befehl::TextVerschluesseln);
     return a;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The state of one run of the program and every command on it. A front end
-// reads its controls, calls ausfuehren() once per chosen menu item, and shows
+// reads its controls, calls waehlen() once per chosen menu entry, and shows
 // the Antwort: it never decides a refusal, writes a message or works out a
 // menu state of its own.
 #include "key/Positionstabelle.h"
@@ -8,6 +8,7 @@
 #include "key/Zufallsgenerator.h"
 #include "picture/Abmessungen.h"
 #include "picture/Bildflaeche.h"
+#include "sitzung/Bedienung.h"
 #include "sitzung/Menue.h"
 #include "sitzung/Positionsspeicher.h"
 
@@ -21,6 +22,9 @@ namespace sitzung {
 
 // What a command asks the front end to show. Texts are UTF-8.
 struct Antwort {
+    // Whether the entry could be chosen; one that cannot changes nothing and
+    // answers nothing else.
+    bool gewaehlt = true;
     // A message box titled kProgrammtitel with one OK button, or empty for
     // none: a refusal (warnung, after which nothing has changed) or the
     // picture information (no icon).
@@ -37,15 +41,10 @@ struct Antwort {
     std::string ansage;
 };
 
-struct Menuezustand {
-    bool abgehakt = false;
-    bool aktiv = true;
-};
-
-// Whether a command reads the text to hide, and whether it asks for a key
-// first (the front end's input box; Cancel gives the empty key).
-bool liestText(Befehl befehl);
-bool fragtSchluessel(Befehl befehl);
+// Whether choosing the entry reads the text to hide, and whether it asks for
+// a key first (the front end's input box; Cancel gives the empty key).
+bool liestText(Eintrag e);
+bool fragtSchluessel(Eintrag e);
 
 // The built-in Originalbild, decoded. Throws std::runtime_error if the
 // program's own data is damaged.
@@ -61,12 +60,15 @@ class Sitzung {
     // Originalbild; later calls change nothing.
     Antwort aktivieren();
 
-    // Runs the command once. text2 is the text to hide as codes (a line break
-    // as 13 10), read for the commands that liestText(); schluessel is the
-    // entered key as codes for "den Schlüssel festlegen", empty on Cancel.
-    // When memory runs out, the command is refused and changes nothing.
-    Antwort ausfuehren(Befehl befehl, std::span<const std::uint8_t> text2 = {},
-                       std::span<const std::uint8_t> schluessel = {});
+    // Chooses a menu entry: refuses one that cannot be chosen now (gewaehlt
+    // false, nothing changes), and otherwise runs its command once. text2 is
+    // the text to hide, read for the entries that liestText(); schluessel the
+    // entered key for "den Schlüssel festlegen", empty on Cancel; both as the
+    // UTF-16 units of the text box, any line break counting as 13 10 and any
+    // unpaired surrogate as one character the code page lacks. When memory
+    // runs out, the command is refused and changes nothing.
+    Antwort waehlen(Eintrag e, std::u16string_view text2 = {},
+                    std::u16string_view schluessel = {});
 
     const picture::Bildflaeche& originalbild() const { return original_; }
     const picture::Bildflaeche& arbeitsbild() const { return kopie_; }
@@ -76,12 +78,9 @@ class Sitzung {
     const Positionsspeicher& liste() const { return liste_; }
 
     // The states of the menu entries, in the order of kMenue.
-    const std::array<Menuezustand, kMenueGroesse>& menue() const { return menue_; }
-    // Whether entry i of kMenue can be chosen now: an item enabled in an
-    // enabled menu, or an enabled item of the menu bar itself.
-    bool waehlbar(std::size_t i) const;
-    // Whether entry i is a menu of the menu bar that can be opened now.
-    bool oeffenbar(std::size_t i) const;
+    const Menuezustaende& menue() const { return menue_; }
+    bool waehlbar(Eintrag e) const { return sitzung::waehlbar(menue_, e); }
+    bool oeffenbar(Eintrag e) const { return sitzung::oeffenbar(menue_, e); }
     const std::string& titel() const { return titel_; }
     const std::string& tooltip() const { return tooltip_; }
     // How many characters the picture can hold: Bildpunktzahl / 8, whole.
@@ -90,6 +89,8 @@ class Sitzung {
   private:
     Antwort befehlAusfuehren(Befehl befehl, std::span<const std::uint8_t> text2,
                              std::span<const std::uint8_t> schluessel);
+    Antwort ausfuehren(Befehl befehl, std::u16string_view text2,
+                       std::u16string_view schluessel);
     Antwort textEinfuegen();
     Antwort schluesselFestlegen(std::span<const std::uint8_t> schluessel);
     Antwort positionenErmitteln(std::int64_t zeichen);
@@ -98,8 +99,8 @@ class Sitzung {
     Antwort markieren(Befehl befehl, std::int64_t zeichen);
     Antwort letztesBitSetzen(Befehl befehl);
     Antwort fehlendePositionen(std::int64_t zeichen) const;
-    void haken(std::string_view name);
-    void freigeben(std::string_view name); // enables the menu entry of that name
+    void haken(Befehl befehl); // checks the command's own entry, if it is checkable
+    void freigeben(Eintrag e);
 
     picture::Bildflaeche original_;
     picture::Bildflaeche kopie_;
@@ -109,7 +110,7 @@ class Sitzung {
     key::Positionstabelle tabelle_;
     key::Zufallsgenerator zufallsgenerator_;
     Positionsspeicher liste_;
-    std::array<Menuezustand, kMenueGroesse> menue_;
+    Menuezustaende menue_;
     std::string titel_;
     std::string tooltip_;
     bool aktiviert_ = false;

@@ -38,5 +38,5 @@ core_test(test_hiding ${_kern}/hiding/test_hiding.cpp)
 set(CORE_LIBS punktgarten_bitplane)
 core_test(test_bitplane ${_kern}/bitplane/test_bitplane.cpp)
 set(CORE_LIBS punktgarten_sitzung)
-core_test(test_sitzung ${_kern}/sitzung/test_sitzung.cpp ${_kern}/sitzung/test_fensterlayout.cpp
+core_test(test_sitzung ${_kern}/sitzung/test_sitzung.cpp ${_kern}/sitzung/test_bedienung.cpp ${_kern}/sitzung/test_fensterlayout.cpp
           ${_kern}/text/test_utf8.cpp)

@@ -1,14 +1,13 @@
 // The page's view of the session: embind bindings that hand the session's
-// tables, texts and answers to the page's script as plain JavaScript values.
-// Texts cross as UTF-8 (embind's std::string); the text to hide and the key
-// become codes here, exactly as the desktop window turns its text boxes into
-// codes.
+// tables, texts, answers and interaction model to the page's script as plain
+// JavaScript values. An entry is its number in the menu table. The texts of
+// the page's boxes cross as std::u16string, unit for unit as JavaScript holds
+// them; what the session answers crosses as UTF-8.
+#include "sitzung/Bedienung.h"
 #include "sitzung/Fensterlayout.h"
 #include "sitzung/Menue.h"
 #include "sitzung/Sitzung.h"
 #include "sitzung/Texte.h"
-#include "text/Systemtext.h"
-#include "text/Utf8.h"
 
 #include <emscripten/bind.h>
 #include <malloc.h>
@@ -20,13 +19,6 @@
 namespace {
 
 using emscripten::val;
-
-// The page is laid out at 15 twips per CSS pixel, the value of a 96 dpi screen.
-constexpr float kTwipsJePixel = 15;
-
-text::Codes codesAus(const std::string& utf8) {
-    return text::codes(text::ausUtf8(utf8));
-}
 
 const char* artName(sitzung::Art art) {
     switch (art) {
@@ -59,23 +51,25 @@ val alsObjekt(const sitzung::Antwort& a) {
     setzen(o, "text2", a.text2);
     setzen(o, "text3", a.text3);
     o.set("ansage", a.ansage);
+    o.set("gewaehlt", a.gewaehlt);
     return o;
 }
 
-val rechteck(const sitzung::Rechteck& r) {
+val rechteck(const sitzung::Pixelrechteck& r) {
     val o = val::object();
-    o.set("left", sitzung::pixel(r.Left, kTwipsJePixel));
-    o.set("top", sitzung::pixel(r.Top, kTwipsJePixel));
-    o.set("width", sitzung::pixel(r.Width, kTwipsJePixel));
-    o.set("height", sitzung::pixel(r.Height, kTwipsJePixel));
+    o.set("left", r.left);
+    o.set("top", r.top);
+    o.set("width", r.width);
+    o.set("height", r.height);
     return o;
 }
 
-// The start-up layout in CSS pixels for a picture of this size.
-val layout(int breite, int hoehe) {
-    const sitzung::Fensterlayout f =
-        sitzung::fensterlayout(kTwipsJePixel, kTwipsJePixel, breite, hoehe);
+// The window laid out for a device pixel ratio, in device pixels: as the
+// desktop program lays it out on a screen of 96 × ratio dpi.
+val layout(int breite, int hoehe, double ratio) {
+    const sitzung::Geraetelayout f = sitzung::geraetelayout(ratio, breite, hoehe);
     val o = val::object();
+    o.set("k", f.k);
     o.set("Picture1", rechteck(f.Picture1));
     o.set("Picture2", rechteck(f.Picture2));
     o.set("Label1", rechteck(f.Label1));
@@ -83,8 +77,71 @@ val layout(int breite, int hoehe) {
     o.set("List1", rechteck(f.List1));
     o.set("Text2", rechteck(f.Text2));
     o.set("Text3", rechteck(f.Text3));
-    o.set("Width", sitzung::pixel(f.Width, kTwipsJePixel));
-    o.set("Height", sitzung::pixel(f.Height, kTwipsJePixel));
+    o.set("Width", f.Width);
+    o.set("Height", f.Height);
+    return o;
+}
+
+bool gueltig(int index) {
+    return index >= 0 && static_cast<std::size_t>(index) < sitzung::kMenue.size();
+}
+
+sitzung::Eintrag eintrag(int index) {
+    return sitzung::kMenue[static_cast<std::size_t>(index)].eintrag;
+}
+
+// A JavaScript number for an entry, -1 for none.
+int zahl(std::optional<sitzung::Eintrag> e) {
+    return e ? static_cast<int>(sitzung::nummer(*e)) : -1;
+}
+
+std::optional<sitzung::Eintrag> eintragOder(const val& v) {
+    if (!v.isNumber()) {
+        return std::nullopt;
+    }
+    const int i = v.as<int>();
+    return gueltig(i) ? std::optional(eintrag(i)) : std::nullopt;
+}
+
+// {titel, eintrag, offen}, entries as numbers and -1 for none; anything
+// unknown is no entry, so a damaged state leaves the menus.
+sitzung::Menuestand standAus(const val& v) {
+    sitzung::Menuestand s;
+    if (v.isUndefined() || v.isNull()) {
+        return s;
+    }
+    s.titel = eintragOder(v["titel"]);
+    s.eintrag = eintragOder(v["eintrag"]);
+    s.offen = v["offen"].isTrue();
+    return s;
+}
+
+val alsObjekt(const sitzung::Menueschritt& m) {
+    val stand = val::object();
+    stand.set("titel", zahl(m.stand.titel));
+    stand.set("eintrag", zahl(m.stand.eintrag));
+    stand.set("offen", m.stand.offen);
+    val o = val::object();
+    o.set("stand", stand);
+    o.set("waehlen", zahl(m.waehlen));
+    o.set("verlassen", m.verlassen);
+    o.set("behandelt", m.behandelt);
+    return o;
+}
+
+// The position list after a key: {zeile, erste, behandelt}.
+val listenTaste(const val& stand, sitzung::Taste taste, double zeilen, double sichtbar) {
+    sitzung::Listenstand s;
+    if (stand["zeile"].isNumber() && stand["erste"].isNumber()) {
+        s.zeile = static_cast<std::int64_t>(stand["zeile"].as<double>());
+        s.erste = static_cast<std::int64_t>(stand["erste"].as<double>());
+    }
+    const sitzung::Listenstand n = sitzung::listenTaste(
+        s, taste, static_cast<std::int64_t>(zeilen), static_cast<std::int64_t>(sichtbar));
+    val o = val::object();
+    o.set("zeile", static_cast<double>(n.zeile));
+    o.set("erste", static_cast<double>(n.erste));
+    o.set("behandelt", n.behandelt);
     return o;
 }
 
@@ -97,7 +154,7 @@ val menue() {
         o.set("art", std::string(artName(e.art)));
         o.set("name", std::string(e.name));
         o.set("titel", std::string(e.titel));
-        o.set("abhakbar", sitzung::abhakbar(e.befehl));
+        o.set("abhakbar", e.abhakbar);
         liste.call<void>("push", o);
     }
     return liste;
@@ -120,10 +177,6 @@ val texte() {
     return o;
 }
 
-bool gueltig(int index) {
-    return index >= 0 && static_cast<std::size_t>(index) < sitzung::kMenue.size();
-}
-
 // One run of the program, as the page holds it.
 class Tarnbild {
   public:
@@ -132,33 +185,41 @@ class Tarnbild {
 
     val aktivieren() { return alsObjekt(sitzung_.aktivieren()); }
 
-    bool waehlbar(int index) const {
-        return gueltig(index) && sitzung_.waehlbar(static_cast<std::size_t>(index));
-    }
+    bool waehlbar(int index) const { return gueltig(index) && sitzung_.waehlbar(eintrag(index)); }
     bool oeffenbar(int index) const {
-        return gueltig(index) && sitzung_.oeffenbar(static_cast<std::size_t>(index));
+        return gueltig(index) && sitzung_.oeffenbar(eintrag(index));
     }
-
     bool fragtSchluessel(int index) const {
-        return gueltig(index) &&
-               sitzung::fragtSchluessel(sitzung::kMenue[static_cast<std::size_t>(index)].befehl);
+        return gueltig(index) && sitzung::fragtSchluessel(eintrag(index));
     }
     bool liestText(int index) const {
-        return gueltig(index) &&
-               sitzung::liestText(sitzung::kMenue[static_cast<std::size_t>(index)].befehl);
+        return gueltig(index) && sitzung::liestText(eintrag(index));
     }
 
-    // Runs the entry's command if it can be chosen; an entry that cannot
-    // answers nothing. text2 and schluessel are the page's texts.
-    val ausfuehren(int index, const std::string& text2, const std::string& schluessel) {
-        if (!waehlbar(index)) {
-            return alsObjekt({});
+    // Chooses entry `index`: the session refuses what cannot be chosen
+    // ({gewaehlt: false}) and runs the rest. text2 and schluessel are the
+    // page's boxes as they are.
+    val waehlen(int index, const std::u16string& text2, const std::u16string& schluessel) {
+        if (!gueltig(index)) {
+            sitzung::Antwort a;
+            a.gewaehlt = false;
+            return alsObjekt(a);
         }
-        const sitzung::Befehl befehl = sitzung::kMenue[static_cast<std::size_t>(index)].befehl;
-        const text::Codes t = sitzung::liestText(befehl) ? codesAus(text2) : text::Codes{};
-        const text::Codes s =
-            sitzung::fragtSchluessel(befehl) ? codesAus(schluessel) : text::Codes{};
-        return alsObjekt(sitzung_.ausfuehren(befehl, t, s));
+        return alsObjekt(sitzung_.waehlen(eintrag(index), text2, schluessel));
+    }
+
+    // The interaction model on this run's menu states.
+    val menueTaste(const val& stand, sitzung::Taste taste) const {
+        return alsObjekt(sitzung::menueTaste(standAus(stand), taste, sitzung_.menue()));
+    }
+    val titelKlick(const val& stand, int index) const {
+        return zeiger(stand, index, &sitzung::titelKlick);
+    }
+    val titelZeigen(const val& stand, int index) const {
+        return zeiger(stand, index, &sitzung::titelZeigen);
+    }
+    val eintragKlick(const val& stand, int index) const {
+        return zeiger(stand, index, &sitzung::eintragKlick);
     }
 
     // The states of all entries, in the order of kMenue.
@@ -198,6 +259,16 @@ class Tarnbild {
     }
 
   private:
+    using Zeiger = sitzung::Menueschritt (*)(const sitzung::Menuestand&, sitzung::Eintrag,
+                                             const sitzung::Menuezustaende&);
+    val zeiger(const val& stand, int index, Zeiger f) const {
+        const sitzung::Menuestand s = standAus(stand);
+        if (!gueltig(index)) {
+            return alsObjekt(sitzung::Menueschritt{s, std::nullopt, false, false});
+        }
+        return alsObjekt(f(s, eintrag(index), sitzung_.menue()));
+    }
+
     sitzung::Sitzung sitzung_;
 };
 
@@ -210,7 +281,24 @@ double belegt() {
 }
 
 EMSCRIPTEN_BINDINGS(tarnbild) {
+    emscripten::enum_<sitzung::Taste>("Taste")
+        .value("Links", sitzung::Taste::Links)
+        .value("Rechts", sitzung::Taste::Rechts)
+        .value("Hoch", sitzung::Taste::Hoch)
+        .value("Runter", sitzung::Taste::Runter)
+        .value("Tab", sitzung::Taste::Tab)
+        .value("TabZurueck", sitzung::Taste::TabZurueck)
+        .value("Pos1", sitzung::Taste::Pos1)
+        .value("Ende", sitzung::Taste::Ende)
+        .value("Eingabe", sitzung::Taste::Eingabe)
+        .value("Leertaste", sitzung::Taste::Leertaste)
+        .value("Escape", sitzung::Taste::Escape)
+        .value("Menuetaste", sitzung::Taste::Menuetaste)
+        .value("BildAuf", sitzung::Taste::BildAuf)
+        .value("BildAb", sitzung::Taste::BildAb)
+        .value("Andere", sitzung::Taste::Andere);
     emscripten::function("belegt", &belegt);
+    emscripten::function("listenTaste", &listenTaste);
     emscripten::function("layout", &layout);
     emscripten::function("menue", &menue);
     emscripten::function("texte", &texte);
@@ -221,7 +309,11 @@ EMSCRIPTEN_BINDINGS(tarnbild) {
         .function("oeffenbar", &Tarnbild::oeffenbar)
         .function("fragtSchluessel", &Tarnbild::fragtSchluessel)
         .function("liestText", &Tarnbild::liestText)
-        .function("ausfuehren", &Tarnbild::ausfuehren)
+        .function("waehlen", &Tarnbild::waehlen)
+        .function("menueTaste", &Tarnbild::menueTaste)
+        .function("titelKlick", &Tarnbild::titelKlick)
+        .function("titelZeigen", &Tarnbild::titelZeigen)
+        .function("eintragKlick", &Tarnbild::eintragKlick)
         .function("zustaende", &Tarnbild::zustaende)
         .function("titel", &Tarnbild::titel)
         .function("tooltip", &Tarnbild::tooltip)

@@ -35,7 +35,7 @@
     menue = Module.menue();
     document.title = sitzung.titel();
     beschriften(Module.texte());
-    anordnen(Module.layout(sitzung.breite(), sitzung.hoehe()));
+    anordnen(Module.layout(sitzung.breite(), sitzung.hoehe(), 1));
     menueleisteBauen();
     liste.einrichten();
     tastaturEinrichten();
@@ -114,7 +114,7 @@
       let schluessel = '';
       if (sitzung.fragtSchluessel(index)) schluessel = await schluesselAbfragen();
       const text2 = sitzung.liestText(index) ? $('Text2').value : '';
-      await zeigen(sitzung.ausfuehren(index, text2, schluessel));
+      await zeigen(sitzung.waehlen(index, text2, schluessel));
     } finally {
       laeuft = false;
       if (document.activeElement !== $(letzteSteuerung)) $(letzteSteuerung).focus();

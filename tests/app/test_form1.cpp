@@ -248,12 +248,11 @@ class TestForm1 : public QObject {
                 QCOMPARE(gerahmt, box == feld);
             }
         }
-        // F10 opens the first menu; the arrow keys and Return choose an item.
+        // F10 opens the first menu with its first item ready; Return chooses it.
         QTest::keyClick(&f(), Qt::Key_F10);
         QTRY_VERIFY(QApplication::activePopupWidget());
         QCOMPARE(f().menuBar()->activeAction()->objectName(),
                  QString("M_Text_im_Fenster_verschluesseln"));
-        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
         QCOMPARE(text2()->toPlainText(), kStandard);
         text2()->setPlainText("abab");

@@ -83,3 +83,27 @@ TEST(Infotext, BuiltInPictureAndAFractionalCount) {
 }
 
 } // namespace
+
+// The window at a device pixel ratio is the window at 96 × ratio dpi, in
+// device pixels: what a 125 %, 150 % or 175 % screen shows the desktop
+// program, with the pictures at k × k device pixels a picture pixel.
+TEST(Geraetelayout, EveryRatio) {
+    const struct {
+        double ratio;
+        int k, breite, hoehe;
+    } faelle[] = {
+        {1.0, 1, 683, 388},  {1.25, 1, 702, 412}, {1.5, 1, 721, 436},
+        {1.75, 1, 740, 461}, {2.0, 2, 1366, 776}, {0.0, 1, 683, 388}, // no ratio: 1
+    };
+    for (const auto& f : faelle) {
+        const sitzung::Geraetelayout g = sitzung::geraetelayout(f.ratio, 290, 224);
+        EXPECT_EQ(g.k, f.k) << f.ratio;
+        EXPECT_EQ(g.Width, f.breite) << f.ratio;
+        EXPECT_EQ(g.Height, f.hoehe) << f.ratio;
+        // Three pixels between the pictures, and between Picture2 and the list.
+        EXPECT_EQ(g.Picture2.left - g.Picture1.left, 293 * f.k) << f.ratio;
+        EXPECT_EQ(g.List1.left - g.Picture2.left, 293 * f.k) << f.ratio;
+        EXPECT_EQ(g.Picture1.width, 290 * f.k) << "a picture pixel is k × k device pixels";
+        EXPECT_EQ(g.Picture1.height, 224 * f.k);
+    }
+}

@@ -11,10 +11,20 @@
 #include <vector>
 
 namespace {
-using sitzung::Befehl;
+using E = sitzung::Eintrag;
 
-text::Codes codes(const std::string& utf8) {
-    return text::codes(text::ausUtf8(utf8));
+// A text box's contents, as a front end hands them over.
+std::u16string box(const std::string& utf8) {
+    std::u16string t;
+    for (const char32_t z : text::ausUtf8(utf8)) {
+        if (z >= 0x10000) {
+            t += static_cast<char16_t>(0xD800 + ((z - 0x10000) >> 10));
+            t += static_cast<char16_t>(0xDC00 + ((z - 0x10000) & 0x3FF));
+        } else {
+            t += static_cast<char16_t>(z);
+        }
+    }
+    return t;
 }
 
 // Every entry's state as a string of the names that are checked or disabled.
@@ -54,18 +64,18 @@ TEST(Sitzung, TheRoadOfAMessage) {
     EXPECT_EQ(s.arbeitsbild(), s.originalbild());
     EXPECT_FALSE(s.aktivieren().bildGeaendert) << "only the first activation resets the copy";
 
-    const sitzung::Antwort eingefuegt = s.ausfuehren(Befehl::TextEinfuegen);
+    const sitzung::Antwort eingefuegt = s.waehlen(E::M_text_einfuegen);
     ASSERT_TRUE(eingefuegt.text2);
     EXPECT_EQ(*eingefuegt.text2, sitzung::kStandardtext);
-    const text::Codes text = codes(*eingefuegt.text2);
+    const std::u16string text = box(*eingefuegt.text2);
     ASSERT_EQ(text.size(), 168u);
 
     const sitzung::Antwort schluessel =
-        s.ausfuehren(Befehl::SchluesselFestlegen, {}, codes("Waldsee"));
+        s.waehlen(E::M_den_Schluessel_festlegen, {}, box("Waldsee"));
     EXPECT_EQ(schluessel.titel, "Der Schlüssel hat den Wert 709");
     EXPECT_EQ(s.titel(), "Der Schlüssel hat den Wert 709");
 
-    const sitzung::Antwort ermittelt = s.ausfuehren(Befehl::PositionenErmitteln, text);
+    const sitzung::Antwort ermittelt = s.waehlen(E::M_Positionen_ermitteln, text);
     EXPECT_EQ(ermittelt.neueZeilen, 1344);
     EXPECT_EQ(s.liste().zeilen(), 1344);
     EXPECT_EQ(s.liste().zeile(0),
@@ -73,28 +83,28 @@ TEST(Sitzung, TheRoadOfAMessage) {
     EXPECT_EQ(zustaende(s), "+M_text_einfuegen +M_den_Schluessel_festlegen "
                             "+M_Positionen_ermitteln -M_entschluesseln -M_Bits_anzeigen ");
 
-    const sitzung::Antwort versteckt = s.ausfuehren(Befehl::TextVerschluesseln, text);
+    const sitzung::Antwort versteckt = s.waehlen(E::M_Text_verschluesseln, text);
     EXPECT_TRUE(versteckt.bildGeaendert);
     EXPECT_EQ(versteckt.tooltip, "In diesem Bild ist eine Nachricht versteckt");
     EXPECT_NE(s.arbeitsbild(), s.originalbild());
     EXPECT_EQ(zustaende(s), "+M_text_einfuegen +M_den_Schluessel_festlegen "
                             "+M_Positionen_ermitteln +M_Text_verschluesseln ");
 
-    const sitzung::Antwort gelesen = s.ausfuehren(Befehl::BildEntschluesseln, text);
+    const sitzung::Antwort gelesen = s.waehlen(E::M_Bild_entschluesseln, text);
     EXPECT_EQ(gelesen.text3, sitzung::kStandardtext);
     EXPECT_FALSE(gelesen.bildGeaendert);
 
-    const sitzung::Antwort info = s.ausfuehren(Befehl::InfoZumBild);
+    const sitzung::Antwort info = s.waehlen(E::M_Info_zum_Bild);
     EXPECT_FALSE(info.warnung);
     EXPECT_EQ(info.meldung, "Das Bild hat 290 * 224 = 64960 Bildpunkte Damit könnte man "
                             "theortsch eine Nachricht mit 8120 Buchstaben verschlüsseln");
 
     // Loading the Originalbild drops the hidden bits but keeps states and tooltip.
-    EXPECT_TRUE(s.ausfuehren(Befehl::OriginalbildLaden).bildGeaendert);
+    EXPECT_TRUE(s.waehlen(E::M_Originalbild_laden).bildGeaendert);
     EXPECT_EQ(s.arbeitsbild(), s.originalbild());
     EXPECT_EQ(s.tooltip(), "In diesem Bild ist eine Nachricht versteckt");
     const std::string vorher = zustaende(s);
-    EXPECT_EQ(s.ausfuehren(Befehl::Keiner).bildGeaendert, false);
+    EXPECT_EQ(s.waehlen(E::M_Ende).bildGeaendert, false);
     EXPECT_EQ(zustaende(s), vorher);
 }
 
@@ -108,8 +118,8 @@ TEST(Sitzung, RefusalsChangeNothing) {
                                 "aufnehmen, der Text hat 3 Zeichen.";
     struct Fall {
         const char* name;
-        std::vector<std::pair<Befehl, std::string>> vorher; // commands run first, with their text
-        Befehl befehl;
+        std::vector<std::pair<E, std::string>> vorher; // commands run first, with their text
+        E befehl;
         std::string text;
         std::string meldung;
     };
@@ -117,30 +127,33 @@ TEST(Sitzung, RefusalsChangeNothing) {
                               "Zeichen), ermittelt sind 8. Bitte zuerst „die Positionen "
                               "ermitteln“ wählen.";
     const Fall faelle[] = {
-        {"hiding without a table", {}, Befehl::TextVerschluesseln, "a", fehlen8},
-        {"circles without a table", {}, Befehl::PositionenAnzeigen, "a", fehlen8},
-        {"decoding without a table", {}, Befehl::BildEntschluesseln, "a", fehlen8},
-        {"determining over capacity", {}, Befehl::PositionenErmitteln, "abc", zuLang3},
-        {"hiding over capacity", {}, Befehl::TextVerschluesseln, "abc", zuLang3},
+        {"hiding without a table", {}, E::M_Text_verschluesseln, "a", fehlen8},
+        // The session refuses what cannot be chosen before its command sees anything.
+        {"circles before they are enabled", {}, E::M_Positionen_anzeigen, "a", ""},
+        {"decoding from a disabled menu", {}, E::M_Bild_entschluesseln, "a", ""},
+        {"a menu is opened, not chosen", {}, E::M_anzeige, "a", ""},
+        {"a separator", {}, E::m_trenner10, "a", ""},
+        {"determining over capacity", {}, E::M_Positionen_ermitteln, "abc", zuLang3},
+        {"hiding over capacity", {}, E::M_Text_verschluesseln, "abc", zuLang3},
         {"a line break counts twice",
          {},
-         Befehl::PositionenErmitteln,
+         E::M_Positionen_ermitteln,
          "a\nb",
          "Der Text ist zu lang: Das Bild kann höchstens 2 Buchstaben aufnehmen, der Text hat 4 "
          "Zeichen."},
         {"hiding a grown text",
-         {{Befehl::PositionenErmitteln, "a"}},
-         Befehl::TextVerschluesseln,
+         {{E::M_Positionen_ermitteln, "a"}},
+         E::M_Text_verschluesseln,
          "ab",
          grown},
         {"points for a grown text",
-         {{Befehl::PositionenErmitteln, "a"}, {Befehl::TextVerschluesseln, "a"}},
-         Befehl::BitsAnzeigen,
+         {{E::M_Positionen_ermitteln, "a"}, {E::M_Text_verschluesseln, "a"}},
+         E::M_Bits_anzeigen,
          "ab",
          grown},
         {"decoding a grown text",
-         {{Befehl::PositionenErmitteln, "a"}, {Befehl::TextVerschluesseln, "a"}},
-         Befehl::BildEntschluesseln,
+         {{E::M_Positionen_ermitteln, "a"}, {E::M_Text_verschluesseln, "a"}},
+         E::M_Bild_entschluesseln,
          "ab",
          grown},
     };
@@ -148,16 +161,17 @@ TEST(Sitzung, RefusalsChangeNothing) {
         sitzung::Sitzung s(kleinesBild());
         s.aktivieren();
         for (const auto& [befehl, text] : f.vorher) {
-            ASSERT_TRUE(s.ausfuehren(befehl, codes(text)).meldung.empty()) << f.name;
+            ASSERT_TRUE(s.waehlen(befehl, box(text)).meldung.empty()) << f.name;
         }
         const picture::Bildflaeche bild = s.arbeitsbild();
         const std::vector<std::int32_t> tabelle = s.positionstabelle().PosX;
         const std::int64_t zeilen = s.liste().zeilen();
         const std::string menue = zustaende(s);
 
-        const sitzung::Antwort a = s.ausfuehren(f.befehl, codes(f.text));
+        const sitzung::Antwort a = s.waehlen(f.befehl, box(f.text));
         EXPECT_EQ(a.meldung, f.meldung) << f.name;
-        EXPECT_TRUE(a.warnung) << f.name;
+        EXPECT_EQ(a.warnung, !f.meldung.empty()) << f.name;
+        EXPECT_EQ(a.gewaehlt, !f.meldung.empty()) << f.name;
         EXPECT_FALSE(a.bildGeaendert || a.text3 || a.titel || a.tooltip) << f.name;
         EXPECT_EQ(a.neueZeilen, 0) << f.name;
         EXPECT_EQ(s.arbeitsbild(), bild) << f.name;
@@ -174,64 +188,87 @@ TEST(Sitzung, KeysEmptyTextsAndRedetermination) {
     sitzung::Sitzung ohne(kleinesBild());
     sitzung::Sitzung null(kleinesBild());
     ohne.aktivieren();
-    ohne.ausfuehren(Befehl::PositionenErmitteln, codes("a"));
-    null.ausfuehren(Befehl::SchluesselFestlegen, {}, codes("\x00"));
-    null.ausfuehren(Befehl::PositionenErmitteln, codes("a"));
+    ohne.waehlen(E::M_Positionen_ermitteln, box("a"));
+    null.waehlen(E::M_den_Schluessel_festlegen, {}, box("\x00"));
+    null.waehlen(E::M_Positionen_ermitteln, box("a"));
     EXPECT_EQ(ohne.positionstabelle().PosX, null.positionstabelle().PosX) << "no key seeds with 0";
 
-    const sitzung::Antwort leer = ohne.ausfuehren(Befehl::SchluesselFestlegen);
+    const sitzung::Antwort leer = ohne.waehlen(E::M_den_Schluessel_festlegen);
     EXPECT_EQ(leer.titel, "Der Schlüssel hat den Wert ");
     EXPECT_FALSE(ohne.schluesselwert().has_value());
 
     const std::vector<std::int32_t> alt = ohne.positionstabelle().PosX;
-    const sitzung::Antwort nichts = ohne.ausfuehren(Befehl::PositionenErmitteln, codes(""));
+    const sitzung::Antwort nichts = ohne.waehlen(E::M_Positionen_ermitteln, box(""));
     EXPECT_TRUE(nichts.meldung.empty());
     EXPECT_EQ(nichts.neueZeilen, 0);
     EXPECT_EQ(ohne.positionstabelle().PosX, alt);
 
-    const sitzung::Antwort laenger = ohne.ausfuehren(Befehl::PositionenErmitteln, codes("ab"));
+    const sitzung::Antwort laenger = ohne.waehlen(E::M_Positionen_ermitteln, box("ab"));
     EXPECT_EQ(laenger.neueZeilen, 16);
     EXPECT_EQ(ohne.positionstabelle().eintraege(), 16);
     EXPECT_EQ(ohne.liste().zeilen(), 8 + 16);
     EXPECT_EQ(ohne.positionstabelle().PosX[1], alt[1]) << "the same key draws the same start";
-    EXPECT_TRUE(ohne.ausfuehren(Befehl::TextVerschluesseln, codes("ab")).meldung.empty());
-    EXPECT_EQ(ohne.ausfuehren(Befehl::BildEntschluesseln, codes("xy")).text3, "ab");
+    EXPECT_TRUE(ohne.waehlen(E::M_Text_verschluesseln, box("ab")).meldung.empty());
+    EXPECT_EQ(ohne.waehlen(E::M_Bild_entschluesseln, box("xy")).text3, "ab");
 }
 
-// The menu table as every front end builds it: names unique, menus first,
-// and exactly the four progress items checkable.
+// The menu table as every front end builds it: names unique, each entry at
+// its own place, menus first, and exactly the four progress items checkable.
 TEST(Sitzung, MenuTable) {
     std::vector<std::string_view> namen;
     int abhakbar = 0;
-    for (const auto& e : sitzung::kMenue) {
+    for (std::size_t i = 0; i < sitzung::kMenue.size(); ++i) {
+        const auto& e = sitzung::kMenue[i];
         EXPECT_FALSE(std::count(namen.begin(), namen.end(), e.name)) << e.name;
         namen.push_back(e.name);
-        abhakbar += e.art == sitzung::Art::Eintrag && sitzung::abhakbar(e.befehl);
-        EXPECT_EQ(sitzung::eintragNamens(e.name), namen.size() - 1);
+        EXPECT_EQ(sitzung::nummer(e.eintrag), i) << e.name;
+        abhakbar += e.abhakbar;
+        EXPECT_TRUE(!e.abhakbar || e.art == sitzung::Art::Eintrag) << e.name;
     }
     EXPECT_EQ(sitzung::kMenue.front().art, sitzung::Art::Menue);
+    EXPECT_EQ(abhakbar, 4);
 
     // What can be chosen and opened: the items of a disabled menu cannot be
     // chosen, however enabled they are themselves.
     sitzung::Sitzung s(sitzung::eingebautesOriginalbild());
-    const auto waehlbar = [&](std::string_view name) {
-        return s.waehlbar(*sitzung::eintragNamens(name));
+    EXPECT_TRUE(s.waehlbar(E::M_text_einfuegen));
+    EXPECT_TRUE(s.waehlbar(E::M_Ende));
+    EXPECT_FALSE(s.waehlbar(E::M_Bild_entschluesseln)) << "its menu is disabled";
+    EXPECT_FALSE(s.waehlbar(E::M_Positionen_anzeigen));
+    EXPECT_FALSE(s.waehlbar(E::M_anzeige)) << "a menu opens and is not chosen";
+    EXPECT_FALSE(s.waehlbar(E::m_trenner10));
+    EXPECT_TRUE(s.oeffenbar(E::M_anzeige));
+    EXPECT_FALSE(s.oeffenbar(E::M_entschluesseln));
+    EXPECT_FALSE(s.oeffenbar(E::M_text_einfuegen));
+}
+
+// Texts arrive as the UTF-16 units of a text box: a pair is one character,
+// an unpaired surrogate one character the code page lacks, and the
+// characters around it keep their places.
+TEST(Sitzung, TextsAsUtf16Units) {
+    const struct {
+        const char* name;
+        std::u16string text;
+        std::int64_t zeilen;
+        std::string gelesen;
+    } faelle[] = {
+        {"a lone high surrogate", {u'x', 0xD800, u'a', u'b'}, 32, "x?ab"},
+        {"a lone low surrogate", {u'x', 0xDC00, u'a'}, 24, "x?a"},
+        {"a high surrogate at the end", {u'a', 0xD83D}, 16, "a?"},
+        {"a pair", {u'a', 0xD83D, 0xDE00, u'b'}, 24, "a?b"},
+        {"a line break counts twice", u"a\nb", 32, "a\nb"},
     };
-    const auto oeffenbar = [&](std::string_view name) {
-        return s.oeffenbar(*sitzung::eintragNamens(name));
-    };
-    EXPECT_TRUE(waehlbar("M_text_einfuegen"));
-    EXPECT_TRUE(waehlbar("M_Ende"));
-    EXPECT_FALSE(waehlbar("M_Bild_entschluesseln")) << "its menu is disabled";
-    EXPECT_FALSE(waehlbar("M_Positionen_anzeigen"));
-    EXPECT_FALSE(waehlbar("M_anzeige")) << "a menu opens and is not chosen";
-    EXPECT_FALSE(waehlbar("m_trenner10"));
-    EXPECT_FALSE(s.waehlbar(sitzung::kMenue.size()));
-    EXPECT_TRUE(oeffenbar("M_anzeige"));
-    EXPECT_FALSE(oeffenbar("M_entschluesseln"));
-    EXPECT_FALSE(oeffenbar("M_text_einfuegen"));
-    EXPECT_EQ(abhakbar, 4);
-    EXPECT_FALSE(sitzung::eintragNamens("M_gibt_es_nicht"));
+    for (const auto& f : faelle) {
+        sitzung::Sitzung s(sitzung::eingebautesOriginalbild());
+        s.aktivieren();
+        EXPECT_EQ(s.waehlen(E::M_Positionen_ermitteln, f.text).neueZeilen, f.zeilen) << f.name;
+        s.waehlen(E::M_Text_verschluesseln, f.text);
+        EXPECT_EQ(s.waehlen(E::M_Bild_entschluesseln, f.text).text3, f.gelesen) << f.name;
+    }
+    // The key the same way: "x", a lone surrogate and "a" are three codes, 120 + 63 + 97.
+    sitzung::Sitzung s(sitzung::eingebautesOriginalbild());
+    EXPECT_EQ(s.waehlen(E::M_den_Schluessel_festlegen, {}, std::u16string{u'x', 0xD800, u'a'}).titel,
+              "Der Schlüssel hat den Wert 280");
 }
 
 } // namespace

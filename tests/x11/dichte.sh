@@ -125,7 +125,7 @@ text3="$((pw / 2 * k))x$(((th - 8) * k))+$((cx + (p2x + 4) * k))+$((cy + oben + 
 # 8 pt; an elided title is narrower than the title set in that font.
 xdotool key F10
 sleep 0.5
-xdotool key Down Down Return
+xdotool key Down Return
 dialog=$(fenster "Eingabe des privaten Schlüssels")
 drahmen=$(xwininfo -tree -id "$dialog" | awk '/Parent window id/ { print $4 }')
 read -r dx dy dw < <(xwininfo -id "$drahmen" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 } /Width:/ { w = $2 } END { print x, y, w }')
