@@ -2,11 +2,14 @@
 
 #include "app/Barrierefreiheit.h"
 #include "app/Fokusrahmen.h"
+#include "app/Tasten.h"
+#include "sitzung/Bedienung.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -18,59 +21,6 @@
 #include <limits>
 
 namespace app {
-namespace {
-
-enum class Taste { Hoch, Runter, Pos1, Ende, BildAuf, BildAb, Andere };
-
-struct Listenstand {
-    std::int64_t zeile = -1;
-    std::int64_t erste = 0;
-    bool behandelt = false;
-};
-
-// The current line after a key, and the first line shown so that it is in view.
-Listenstand listenTaste(Listenstand stand, Taste taste, std::int64_t zeilen,
-                        std::int64_t sichtbar) {
-    const std::int64_t letzte = zeilen - 1;
-    if (letzte < 0 || taste == Taste::Andere) {
-        return stand;
-    }
-    // A page keeps one line of the old view in the new one.
-    const std::int64_t seite = std::max<std::int64_t>(sichtbar - 1, 1);
-    std::int64_t ziel = stand.zeile;
-    if (stand.zeile < 0) {
-        ziel = 0;
-    } else {
-        switch (taste) {
-        case Taste::Hoch:
-            ziel = stand.zeile - 1;
-            break;
-        case Taste::Runter:
-            ziel = stand.zeile + 1;
-            break;
-        case Taste::BildAuf:
-            ziel = stand.zeile - seite;
-            break;
-        case Taste::BildAb:
-            ziel = stand.zeile + seite;
-            break;
-        case Taste::Pos1:
-            ziel = 0;
-            break;
-        case Taste::Ende:
-            ziel = letzte;
-            break;
-        case Taste::Andere:
-            break;
-        }
-    }
-    stand.zeile = std::clamp<std::int64_t>(ziel, 0, letzte);
-    stand.erste = std::clamp(stand.erste, stand.zeile - sichtbar + 1, stand.zeile);
-    stand.behandelt = true;
-    return stand;
-}
-
-} // namespace
 
 Positionsmodell::Positionsmodell(const sitzung::Positionsspeicher& speicher, QObject* parent)
     : QAbstractListModel(parent), speicher_(speicher) {}
@@ -196,34 +146,24 @@ void Positionsliste::scrollTo(const QModelIndex& index, ScrollHint hint) {
     verticalScrollBar()->setValue(oben); // the scroll bar keeps it in range
 }
 
-QModelIndex Positionsliste::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers) {
-    const Taste taste = [cursorAction] {
-        switch (cursorAction) {
-        case MoveUp:
-        case MovePrevious:
-            return Taste::Hoch;
-        case MoveDown:
-        case MoveNext:
-            return Taste::Runter;
-        case MoveHome:
-            return Taste::Pos1;
-        case MoveEnd:
-            return Taste::Ende;
-        case MovePageUp:
-            return Taste::BildAuf;
-        case MovePageDown:
-            return Taste::BildAb;
-        case MoveLeft:
-        case MoveRight:
-            break;
-        }
-        return Taste::Andere;
-    }();
-    Listenstand stand;
+void Positionsliste::keyPressEvent(QKeyEvent* event) {
+    sitzung::Listenstand stand;
     stand.zeile = currentIndex().isValid() ? currentIndex().row() : -1;
     stand.erste = obersteZeile();
-    stand = listenTaste(stand, taste, zeilen(), ganzSichtbar());
-    return stand.behandelt ? modell_->index(static_cast<int>(stand.zeile)) : currentIndex();
+    stand = sitzung::listenTaste(stand, taste(event), zeilen(), ganzSichtbar());
+    if (!stand.behandelt) {
+        QAbstractItemView::keyPressEvent(event); // Tab, Space, Ctrl+C
+        return;
+    }
+    setCurrentIndex(modell_->index(static_cast<int>(stand.zeile)));
+    verticalScrollBar()->setValue(static_cast<int>(stand.erste));
+    event->accept();
+}
+
+QModelIndex Positionsliste::moveCursor(CursorAction, Qt::KeyboardModifiers) {
+    // The keys that move the current line are the interaction model's; those
+    // it leaves to Qt move nothing.
+    return currentIndex();
 }
 
 int Positionsliste::horizontalOffset() const {

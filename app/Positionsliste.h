@@ -5,9 +5,9 @@
 // its visible lines cost.
 #include "sitzung/Positionsspeicher.h"
 
+#include <QAbstractItemView>
 #include <QAbstractListModel>
 #include <QAccessible>
-#include <QAbstractItemView>
 
 #include <cstdint>
 
@@ -57,6 +57,8 @@ class Positionsliste : public QAbstractItemView {
     void keyboardSearch(const QString& search) override;
 
   protected:
+    // Moves the current line and the view as the interaction model says.
+    void keyPressEvent(QKeyEvent* event) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     int horizontalOffset() const override;
     int verticalOffset() const override;
