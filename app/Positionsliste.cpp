@@ -3,7 +3,6 @@
 #include "app/Barrierefreiheit.h"
 #include "app/Fokusrahmen.h"
 #include "app/Tasten.h"
-#include "sitzung/Bedienung.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -146,11 +145,15 @@ void Positionsliste::scrollTo(const QModelIndex& index, ScrollHint hint) {
     verticalScrollBar()->setValue(oben); // the scroll bar keeps it in range
 }
 
-void Positionsliste::keyPressEvent(QKeyEvent* event) {
+sitzung::Listenstand Positionsliste::nachTaste(sitzung::Taste taste) const {
     sitzung::Listenstand stand;
     stand.zeile = currentIndex().isValid() ? currentIndex().row() : -1;
     stand.erste = obersteZeile();
-    stand = sitzung::listenTaste(stand, taste(event), zeilen(), ganzSichtbar());
+    return sitzung::listenTaste(stand, taste, zeilen(), ganzSichtbar());
+}
+
+void Positionsliste::keyPressEvent(QKeyEvent* event) {
+    const sitzung::Listenstand stand = nachTaste(taste(event));
     if (!stand.behandelt) {
         QAbstractItemView::keyPressEvent(event); // Tab, Space, Ctrl+C
         return;
@@ -160,10 +163,33 @@ void Positionsliste::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
-QModelIndex Positionsliste::moveCursor(CursorAction, Qt::KeyboardModifiers) {
-    // The keys that move the current line are the interaction model's; those
-    // it leaves to Qt move nothing.
-    return currentIndex();
+QModelIndex Positionsliste::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers) {
+    // Qt steps on its own when the focus comes in without a current line
+    // (MoveNext) and for the keys keyPressEvent leaves to it.
+    const sitzung::Taste taste = [cursorAction] {
+        switch (cursorAction) {
+        case MoveUp:
+        case MovePrevious:
+            return sitzung::Taste::Hoch;
+        case MoveDown:
+        case MoveNext:
+            return sitzung::Taste::Runter;
+        case MoveHome:
+            return sitzung::Taste::Pos1;
+        case MoveEnd:
+            return sitzung::Taste::Ende;
+        case MovePageUp:
+            return sitzung::Taste::BildAuf;
+        case MovePageDown:
+            return sitzung::Taste::BildAb;
+        case MoveLeft:
+        case MoveRight:
+            break;
+        }
+        return sitzung::Taste::Andere;
+    }();
+    const sitzung::Listenstand stand = nachTaste(taste);
+    return stand.behandelt ? modell_->index(static_cast<int>(stand.zeile)) : currentIndex();
 }
 
 int Positionsliste::horizontalOffset() const {

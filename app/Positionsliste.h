@@ -3,6 +3,7 @@
 // (column, row) per entry of every determination so far. A line becomes text
 // only when it is shown or read, so a list of millions of lines costs what
 // its visible lines cost.
+#include "sitzung/Bedienung.h"
 #include "sitzung/Positionsspeicher.h"
 
 #include <QAbstractItemView>
@@ -81,6 +82,8 @@ class Positionsliste : public QAbstractItemView {
   private:
     // Tells screen readers about the line of `index`, by its row.
     void zeileMelden(QAccessible::Event art, const QModelIndex& index);
+    // The current and first line shown after the key, by the interaction model.
+    sitzung::Listenstand nachTaste(sitzung::Taste taste) const;
     QSize zeilengroesse() const; // of the first line; empty while there is none
     int obersteZeile() const;
     int ganzSichtbar() const;  // lines that fit the viewport whole, at least 1

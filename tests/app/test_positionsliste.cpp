@@ -214,6 +214,20 @@ class TestPositionsliste : public QObject {
         QVERIFY(rechteck.top() >= 0 && rechteck.bottom() < liste.viewport()->height());
     }
 
+    // A screen reader hears the line the focus lands on, so there must be one.
+    void focusComingInMakesTheFirstLineCurrent() {
+        QWidget fenster;
+        auto* feld = new QLineEdit(&fenster);
+        auto* liste = new EigeneListe(&fenster);
+        liste->anhaengen(tabelle(40));
+        fenster.show();
+        QVERIFY(QTest::qWaitForWindowActive(&fenster));
+        feld->setFocus();
+        QVERIFY(!liste->currentIndex().isValid());
+        liste->setFocus(Qt::TabFocusReason);
+        QCOMPARE(liste->currentIndex().row(), 0);
+    }
+
     void focusIsFramedEvenWhenEmpty_data() {
         QTest::addColumn<int>("zeilen");
         QTest::newRow("empty") << 0;
