@@ -20,18 +20,7 @@ for auswahl in clipboard primary; do
   if xclip -o -selection "$auswahl" >/dev/null 2>&1; then fehler "$auswahl hat schon einen Besitzer"; fi
 done
 
-"$programm" &
-pid=$!
-wid=""
-for _ in $(seq 100); do
-  wid=$(xdotool search --onlyvisible --name "^Tarnbild - Demo$" 2>/dev/null | head -1 || true)
-  [ -n "$wid" ] && break
-  sleep 0.1
-done
-[ -n "$wid" ] || fehler "Fenster \"Tarnbild - Demo\" erscheint nicht"
-sleep 1
-xdotool windowactivate --sync "$wid" 2>/dev/null || true
-read -r cx cy < <(xwininfo -id "$wid" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 } END { print x, y }')
+source "$(dirname "$0")/programmfenster.sh"
 # Text2 and Text3 at 96 dpi: 290 x 106 pixels at x 5 and 298, about 270 below the top.
 klick() { xdotool mousemove $((cx + $1)) $((cy + 300)) click "$2"; sleep 0.3; }
 
