@@ -1,5 +1,8 @@
 #pragma once
 // The program's own German texts that every front end shows, in UTF-8.
+#include <cstdint>
+#include <string>
+
 namespace sitzung {
 
 inline constexpr const char* kProgrammtitel = "punktgarten"; // title of every message box
@@ -25,5 +28,12 @@ inline constexpr const char* kTooltipKopie = "Kopie";
 inline constexpr const char* kNameOriginal = "Originalbild";
 inline constexpr const char* kNameKopie = "Kopie des Bildes, in der der Text versteckt wird";
 inline constexpr const char* kNameListe = "Liste der Positionen, Spalte und Zeile";
+
+// The list's name with its size, for a screen reader that does not count a
+// list's lines itself: "Liste der Positionen, Spalte und Zeile, 1344 Zeilen".
+inline std::string listenname(std::int64_t zeilen) {
+    return std::string(kNameListe) + ", " + std::to_string(zeilen) +
+           (zeilen == 1 ? " Zeile" : " Zeilen");
+}
 
 } // namespace sitzung

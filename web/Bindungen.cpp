@@ -251,6 +251,7 @@ class Tarnbild {
     }
 
     double zeilen() const { return static_cast<double>(sitzung_.liste().zeilen()); }
+    std::string listenname() const { return sitzung::listenname(sitzung_.liste().zeilen()); }
     std::string zeile(double i) const {
         if (!(i >= 0 && i < zeilen())) {
             return {};
@@ -321,5 +322,6 @@ EMSCRIPTEN_BINDINGS(tarnbild) {
         .function("hoehe", &Tarnbild::hoehe)
         .function("bild", &Tarnbild::bild)
         .function("zeilen", &Tarnbild::zeilen)
+        .function("listenname", &Tarnbild::listenname)
         .function("zeile", &Tarnbild::zeile);
 }

@@ -5,6 +5,8 @@
 
   // stille(): called as a box opens, so that nothing said before it is
   // said again while it is open or after it closes.
+  const OEFFNEN_NACH = 150; // ms
+
   S.dialoge = function ($, stille) {
     // Tab and Shift+Tab go round the box's own controls and never leave it.
     function falle(dialog) {
@@ -38,8 +40,14 @@
         dialog.addEventListener('close', () => melden(abschluss.abbrechen()), { once: true });
         abschluss.binden(schliessen);
         stille();
-        dialog.showModal();
-        fokus.focus();
+        // A moment after the menus gave the focus back: a screen reader that
+        // is still busy with the closing menu would take the box's first
+        // focus as part of it and say nothing (Orca in Firefox).
+        setTimeout(() => {
+          dialog.showModal();
+          fokus.focus();
+          if (abschluss.geoeffnet) abschluss.geoeffnet();
+        }, OEFFNEN_NACH);
       });
     }
 
@@ -61,8 +69,8 @@
               if (e.key === 'Enter' && !e.isComposing) { e.preventDefault(); ok(); }
             };
           },
+          geoeffnet: () => feld.select(),
         });
-        feld.select();
         return p;
       },
 

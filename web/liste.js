@@ -142,8 +142,8 @@
       // The session's list grew.
       gewachsen() {
         n = sitzung.zeilen();
-        // The list's description: its size, said when it gets the focus.
-        $('List1_Anzahl').textContent = String(n);
+        // Its name carries its size, said when it gets the focus.
+        el.setAttribute('aria-label', sitzung.listenname());
         masse();
       },
     };

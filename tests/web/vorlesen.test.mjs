@@ -29,7 +29,7 @@ for (const engine of ENGINES) {
         await page.keyboard.press('Tab');
         await page.keyboard.up('Shift');
         assert.equal(await wo(page), 'List1');
-        if (chromium) assert.equal((await knoten(page, 'List1')).beschreibung, '1344');
+        if (chromium) assert.equal((await knoten(page, 'List1')).name, 'Liste der Positionen, Spalte und Zeile, 1344 Zeilen');
         const tasten = [...Array(24).fill('ArrowDown'), ...Array(20).fill('ArrowUp'), 'PageDown', 'PageDown',
           'End', 'ArrowUp', 'Home', 'PageDown', 'PageUp'];
         let zuvor = await page.evaluateHandle(() => document.getElementById(
