@@ -149,6 +149,8 @@ def menuetitel(app):
 def schluesselfeld(app):
     """The key box by keyboard (F10, Down, Return): its title, its prompt as
     the field's name, and the default key whole, also in its text attribute runs."""
+    # Pressed at once, faster than the window shows the item F10 readies for
+    # a screen reader: Down acts on that item all the same.
     nacheinander("F10", "Down", "Return")
     dialog = warte_auf(app, "dialog", "Eingabe des privaten Schlüssels")
     if dialog is None:
