@@ -2,11 +2,13 @@
 
 #include "app/Barrierefreiheit.h"
 #include "app/Fokusrahmen.h"
+#include "app/Tasten.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -48,7 +50,7 @@ QVariant Positionsmodell::data(const QModelIndex& index, int role) const {
 }
 
 Positionsliste::Positionsliste(const sitzung::Positionsspeicher& speicher, QWidget* parent)
-    : QListView(parent), modell_(new Positionsmodell(speicher, this)) {
+    : QAbstractItemView(parent), modell_(new Positionsmodell(speicher, this)) {
     zugangAnmelden();
     setModel(modell_);
     setSelectionMode(SingleSelection);
@@ -143,43 +145,51 @@ void Positionsliste::scrollTo(const QModelIndex& index, ScrollHint hint) {
     verticalScrollBar()->setValue(oben); // the scroll bar keeps it in range
 }
 
+sitzung::Listenstand Positionsliste::nachTaste(sitzung::Taste taste) const {
+    sitzung::Listenstand stand;
+    stand.zeile = currentIndex().isValid() ? currentIndex().row() : -1;
+    stand.erste = obersteZeile();
+    return sitzung::listenTaste(stand, taste, zeilen(), ganzSichtbar());
+}
+
+void Positionsliste::keyPressEvent(QKeyEvent* event) {
+    const sitzung::Listenstand stand = nachTaste(taste(event));
+    if (!stand.behandelt) {
+        QAbstractItemView::keyPressEvent(event); // Tab, Space, Ctrl+C
+        return;
+    }
+    setCurrentIndex(modell_->index(static_cast<int>(stand.zeile)));
+    verticalScrollBar()->setValue(static_cast<int>(stand.erste));
+    event->accept();
+}
+
 QModelIndex Positionsliste::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers) {
-    const int letzte = modell_->zeilen() - 1;
-    if (letzte < 0) {
-        return {};
-    }
-    const QModelIndex aktuell = currentIndex();
-    if (!aktuell.isValid()) {
-        return modell_->index(0);
-    }
-    const int zeile = aktuell.row();
-    int ziel = zeile;
-    switch (cursorAction) {
-    case MoveUp:
-    case MovePrevious:
-        ziel = zeile - 1;
-        break;
-    case MoveDown:
-    case MoveNext:
-        ziel = zeile + 1;
-        break;
-    case MovePageUp:
-        ziel = zeile - ganzSichtbar();
-        break;
-    case MovePageDown:
-        ziel = zeile + std::min(ganzSichtbar(), letzte - zeile);
-        break;
-    case MoveHome:
-        ziel = 0;
-        break;
-    case MoveEnd:
-        ziel = letzte;
-        break;
-    case MoveLeft:
-    case MoveRight:
-        break;
-    }
-    return modell_->index(std::clamp(ziel, 0, letzte));
+    // Qt steps on its own when the focus comes in without a current line
+    // (MoveNext) and for the keys keyPressEvent leaves to it.
+    const sitzung::Taste taste = [cursorAction] {
+        switch (cursorAction) {
+        case MoveUp:
+        case MovePrevious:
+            return sitzung::Taste::Hoch;
+        case MoveDown:
+        case MoveNext:
+            return sitzung::Taste::Runter;
+        case MoveHome:
+            return sitzung::Taste::Pos1;
+        case MoveEnd:
+            return sitzung::Taste::Ende;
+        case MovePageUp:
+            return sitzung::Taste::BildAuf;
+        case MovePageDown:
+            return sitzung::Taste::BildAb;
+        case MoveLeft:
+        case MoveRight:
+            break;
+        }
+        return sitzung::Taste::Andere;
+    }();
+    const sitzung::Listenstand stand = nachTaste(taste);
+    return stand.behandelt ? modell_->index(static_cast<int>(stand.zeile)) : currentIndex();
 }
 
 int Positionsliste::horizontalOffset() const {
@@ -233,13 +243,7 @@ void Positionsliste::updateGeometries() {
     QAbstractItemView::updateGeometries();
 }
 
-void Positionsliste::doItemsLayout() {
-    // Skips QListView's layout, which visits every row.
-    QAbstractItemView::doItemsLayout();
-}
-
 void Positionsliste::rowsInserted(const QModelIndex& parent, int start, int end) {
-    // Skips QListView's, which lays out all rows again.
     QAbstractItemView::rowsInserted(parent, start, end);
     updateGeometries();
     if (start <= obersteZeile() + ganzSichtbar()) {
@@ -247,10 +251,8 @@ void Positionsliste::rowsInserted(const QModelIndex& parent, int start, int end)
     }
 }
 
-void Positionsliste::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
-                                 const QList<int>& roles) {
-    // Skips QListView's, which updates row bookkeeping this view does not keep.
-    QAbstractItemView::dataChanged(topLeft, bottomRight, roles);
+void Positionsliste::keyboardSearch(const QString&) {
+    // Qt's search reads every line from the current one on, for each letter.
 }
 
 void Positionsliste::zeileMelden(QAccessible::Event art, const QModelIndex& index) {
@@ -262,8 +264,6 @@ void Positionsliste::zeileMelden(QAccessible::Event art, const QModelIndex& inde
 }
 
 void Positionsliste::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
-    // Skips QListView's, which names the row by its place in a layout this
-    // view does not keep, so a screen reader heard the list and not the line.
     QAbstractItemView::currentChanged(current, previous);
     if (hasFocus()) {
         zeileMelden(QAccessible::Focus, current);
@@ -272,7 +272,6 @@ void Positionsliste::currentChanged(const QModelIndex& current, const QModelInde
 
 void Positionsliste::selectionChanged(const QItemSelection& selected,
                                       const QItemSelection& deselected) {
-    // Skips QListView's for the same reason.
     QAbstractItemView::selectionChanged(selected, deselected);
     for (const QItemSelectionRange& bereich : deselected) {
         zeileMelden(QAccessible::SelectionRemove, bereich.topLeft());
@@ -283,7 +282,7 @@ void Positionsliste::selectionChanged(const QItemSelection& selected,
 }
 
 void Positionsliste::focusInEvent(QFocusEvent* event) {
-    QListView::focusInEvent(event);
+    QAbstractItemView::focusInEvent(event);
     // The line the focus returns to, told after Qt has told of the list itself,
     // so that a screen reader ends on the line.
     QTimer::singleShot(0, this, [this] {
@@ -303,17 +302,12 @@ void Positionsliste::scrollContentsBy(int, int dy) {
     }
 }
 
-void Positionsliste::resizeEvent(QResizeEvent* event) {
-    // Skips QListView's, which can schedule a layout of every row.
-    QAbstractItemView::resizeEvent(event);
-}
-
 void Positionsliste::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         groesse_ = QSize();
         updateGeometries();
     }
-    QListView::changeEvent(event);
+    QAbstractItemView::changeEvent(event);
 }
 
 QSize Positionsliste::viewportSizeHint() const {

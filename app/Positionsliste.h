@@ -3,11 +3,12 @@
 // (column, row) per entry of every determination so far. A line becomes text
 // only when it is shown or read, so a list of millions of lines costs what
 // its visible lines cost.
+#include "sitzung/Bedienung.h"
 #include "sitzung/Positionsspeicher.h"
 
+#include <QAbstractItemView>
 #include <QAbstractListModel>
 #include <QAccessible>
-#include <QListView>
 
 #include <cstdint>
 
@@ -40,8 +41,9 @@ class Positionsmodell final : public QAbstractListModel {
 // place is arithmetic and nothing is laid out per row. It scrolls by whole
 // lines, has no horizontal scroll bar, cuts no line short, draws its
 // background in the menu colour and frames itself while it has the focus.
-// Screen readers see it as a table (app/Listenzugang.h).
-class Positionsliste : public QListView {
+// Letters typed into it do nothing: a list of numbers has nothing to find by
+// its first letters. Screen readers see it as a table (app/Listenzugang.h).
+class Positionsliste : public QAbstractItemView {
     Q_OBJECT
   public:
     Positionsliste(const sitzung::Positionsspeicher& speicher, QWidget* parent);
@@ -53,9 +55,11 @@ class Positionsliste : public QListView {
     QRect visualRect(const QModelIndex& index) const override;
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
     QModelIndex indexAt(const QPoint& point) const override;
-    void doItemsLayout() override;
+    void keyboardSearch(const QString& search) override;
 
   protected:
+    // Moves the current line and the view as the interaction model says.
+    void keyPressEvent(QKeyEvent* event) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     int horizontalOffset() const override;
     int verticalOffset() const override;
@@ -65,7 +69,6 @@ class Positionsliste : public QListView {
     void updateGeometries() override;
     void scrollContentsBy(int dx, int dy) override;
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     QSize viewportSizeHint() const override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
@@ -75,12 +78,12 @@ class Positionsliste : public QListView {
 
   protected slots:
     void rowsInserted(const QModelIndex& parent, int start, int end) override;
-    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
-                     const QList<int>& roles = QList<int>()) override;
 
   private:
     // Tells screen readers about the line of `index`, by its row.
     void zeileMelden(QAccessible::Event art, const QModelIndex& index);
+    // The current and first line shown after the key, by the interaction model.
+    sitzung::Listenstand nachTaste(sitzung::Taste taste) const;
     QSize zeilengroesse() const; // of the first line; empty while there is none
     int obersteZeile() const;
     int ganzSichtbar() const;  // lines that fit the viewport whole, at least 1

@@ -1,11 +1,13 @@
 // The position list on its own, offscreen, at the window's size and font:
 // appending a full-capacity block with its paint, the resident memory per
-// listed line, and scrolling across three million lines.
+// listed line, scrolling across three million lines, and typing letters into
+// lists of several lengths.
 #include "EigeneListe.h"
 #include "bench/Messung.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 
 #include <benchmark/benchmark.h>
 
@@ -126,6 +128,35 @@ void BM_Positionsliste_ZumEndeBlaettern(benchmark::State& state) {
 }
 BENCHMARK(BM_Positionsliste_ZumEndeBlaettern)
     ->Unit(benchmark::kMicrosecond)
+    ->Apply(messung::spanne);
+
+// 25 letters typed into the list with the focus, at a length of the argument
+// full-capacity blocks; each letter is followed by the events it leaves.
+void BM_Positionsliste_Tippen(benchmark::State& state) {
+    int malungen = 0;
+    Malzaehler zaehler(malungen);
+    auto liste = neueListe(zaehler);
+    for (std::int64_t k = 0; k < state.range(0); ++k) {
+        liste->anhaengen(volleTabelle());
+    }
+    liste->setFocus();
+    liste->setCurrentIndex(liste->model()->index(0, 0));
+    QApplication::processEvents();
+    for (auto _ : state) {
+        for (char c = 'a'; c < 'a' + 25; ++c) {
+            QKeyEvent druck(QEvent::KeyPress, Qt::Key_A + (c - 'a'), Qt::NoModifier,
+                            QString(QChar(c)));
+            QApplication::sendEvent(liste.get(), &druck);
+            QApplication::processEvents();
+        }
+    }
+    state.counters["Zeilen"] = liste->zeilen();
+}
+BENCHMARK(BM_Positionsliste_Tippen)
+    ->Arg(1)
+    ->Arg(4)
+    ->Arg(46)
+    ->Unit(benchmark::kMillisecond)
     ->Apply(messung::spanne);
 
 } // namespace

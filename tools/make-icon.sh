@@ -5,7 +5,8 @@
 #    hidden bits and two circled positions.
 #  - data/icons/NxN/punktgarten.png, the launcher icons at 48, 64, 128 and 256
 #    pixels, rendered from data/icons/punktgarten.svg, which draws the same
-#    picture, points and circles as vectors.
+#    picture, points and circles as vectors; 192 and 512 for the web app
+#    manifest of the school folder (home screens and splash screens).
 # Needs imagemagick and librsvg2-bin (rsvg-convert).
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -19,7 +20,7 @@ convert "$tmp/original.bmp" -resize '32x32!' \
 identify "$here/../app/punktgarten.png"
 
 icons="$here/../data/icons"
-for n in 48 64 128 256; do
+for n in 48 64 128 192 256 512; do
   mkdir -p "$icons/${n}x${n}"
   rsvg-convert -w "$n" -h "$n" "$icons/punktgarten.svg" -o "$tmp/icon.png"
   convert "$tmp/icon.png" -strip "PNG32:$icons/${n}x${n}/punktgarten.png"

@@ -1,9 +1,13 @@
 // The position list on its own, offscreen: every line readable through the
 // model, blocks appended in order with one signal each, the look of the
-// QListWidget it replaces, and the last lines of a long list on screen.
+// QListWidget it replaces, the last lines of a long list on screen, and the
+// keys as the interaction model moves them.
 #include "EigeneListe.h"
+#include "app/Tasten.h"
+#include "sitzung/Bedienung.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
@@ -161,7 +165,9 @@ class TestPositionsliste : public QObject {
         QCOMPARE(liste.zeile(letzte), erwartet(t, 64960));
     }
 
-    void keysMoveTheCurrentLineAndKeepItInView_data() {
+    // Each key leaves the current line and the first line shown where the
+    // interaction model puts them; Page Down moves a view less one line.
+    void keysMoveAsTheInteractionModelSays_data() {
         QTest::addColumn<QList<int>>("tasten");
         QTest::addColumn<int>("zeile"); // -1: the last line, -2: one page below the first
         QTest::newRow("Down") << QList<int>{Qt::Key_Down} << 1;
@@ -171,8 +177,13 @@ class TestPositionsliste : public QObject {
         QTest::newRow("End, Home") << QList<int>{Qt::Key_End, Qt::Key_Home} << 0;
         QTest::newRow("PageDown") << QList<int>{Qt::Key_PageDown} << -2;
         QTest::newRow("PageDown, PageUp") << QList<int>{Qt::Key_PageDown, Qt::Key_PageUp} << 0;
+        QTest::newRow("PageDown three times")
+            << QList<int>{Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageDown} << -3;
+        QTest::newRow("End, PageUp, PageUp")
+            << QList<int>{Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageUp} << -3;
+        QTest::newRow("letters and a digit") << QList<int>{Qt::Key_A, Qt::Key_Z, Qt::Key_1} << 0;
     }
-    void keysMoveTheCurrentLineAndKeepItInView() {
+    void keysMoveAsTheInteractionModelSays() {
         QFETCH(QList<int>, tasten);
         QFETCH(int, zeile);
         EigeneListe liste(nullptr);
@@ -181,16 +192,40 @@ class TestPositionsliste : public QObject {
         liste.show();
         QVERIFY(QTest::qWaitForWindowActive(&liste));
         liste.setCurrentIndex(liste.model()->index(0, 0));
+        const int hoehe = liste.visualRect(liste.model()->index(0, 0)).height();
+        const int sichtbar = liste.viewport()->height() / hoehe;
+        sitzung::Listenstand stand{0, 0, false};
         for (int taste : tasten) {
             QTest::keyClick(&liste, static_cast<Qt::Key>(taste));
+            const QKeyEvent druck(QEvent::KeyPress, taste, Qt::NoModifier);
+            const sitzung::Listenstand neu =
+                sitzung::listenTaste(stand, app::taste(&druck), liste.zeilen(), sichtbar);
+            stand = neu.behandelt ? neu : stand;
+            QCOMPARE(liste.currentIndex().row(), stand.zeile);
+            QCOMPARE(liste.indexAt(QPoint(1, 1)).row(), stand.erste);
         }
-        const int hoehe = liste.visualRect(liste.model()->index(0, 0)).height();
-        const int erwartet = zeile == -1   ? liste.zeilen() - 1
-                             : zeile == -2 ? liste.viewport()->height() / hoehe
-                                           : zeile;
-        QCOMPARE(liste.currentIndex().row(), erwartet);
+        if (zeile != -3) {
+            const int erwartet = zeile == -1   ? liste.zeilen() - 1
+                                 : zeile == -2 ? sichtbar - 1
+                                               : zeile;
+            QCOMPARE(liste.currentIndex().row(), erwartet);
+        }
         const QRect rechteck = liste.visualRect(liste.currentIndex());
         QVERIFY(rechteck.top() >= 0 && rechteck.bottom() < liste.viewport()->height());
+    }
+
+    // A screen reader hears the line the focus lands on, so there must be one.
+    void focusComingInMakesTheFirstLineCurrent() {
+        QWidget fenster;
+        auto* feld = new QLineEdit(&fenster);
+        auto* liste = new EigeneListe(&fenster);
+        liste->anhaengen(tabelle(40));
+        fenster.show();
+        QVERIFY(QTest::qWaitForWindowActive(&fenster));
+        feld->setFocus();
+        QVERIFY(!liste->currentIndex().isValid());
+        liste->setFocus(Qt::TabFocusReason);
+        QCOMPARE(liste->currentIndex().row(), 0);
     }
 
     void focusIsFramedEvenWhenEmpty_data() {

@@ -192,41 +192,76 @@ for (const engine of ENGINES) {
       assert.deepEqual(await zustaende(page), vorher);
     });
 
-    it('works the menus with F10, arrows that wrap, and Escape', async () => {
+    it('works the menus with F10, arrows and Tab that wrap, disabled entries reached but not run, and Escape', async () => {
       await frisch();
       await page.keyboard.type('x');
-      await page.keyboard.press('F10');
-      assert.equal(await wo(page), MENUE[0][0], 'F10 goes to the first menu');
-      await page.keyboard.press('ArrowLeft');
-      assert.equal(await wo(page), 'M_Ende', 'Left from the first menu wraps to the last');
-      await page.keyboard.press('ArrowRight');
-      assert.equal(await wo(page), MENUE[0][0], 'Right from the last menu wraps to the first');
-      // Down opens the menu (and may land on its first item); Up from the first item wraps to the last.
-      await page.keyboard.press('ArrowDown');
-      if ((await wo(page)) !== 'M_text_einfuegen') await page.keyboard.press('ArrowDown');
-      assert.equal(await wo(page), 'M_text_einfuegen');
-      await page.keyboard.press('ArrowUp');
-      assert.equal(await wo(page), 'M_Text_verschluesseln', 'Up wraps to the last item');
-      await page.keyboard.press('ArrowDown');
-      assert.equal(await wo(page), 'M_text_einfuegen', 'Down wraps to the first item');
       const sichtbar = () => page.evaluate(() => [...document.querySelectorAll('[role=menu]')]
-        .filter((m) => m.getClientRects().length > 0 && getComputedStyle(m).visibility !== 'hidden').length);
-      assert.equal(await sichtbar(), 1, 'one menu is open');
-      for (let i = 0; i < 3 && (await wo(page)) !== 'Text2'; i++) await page.keyboard.press('Escape');
-      assert.equal(await wo(page), 'Text2', 'Escape leaves the menus and gives the focus back');
-      assert.equal(await sichtbar(), 0, 'no menu stays open');
-      assert.equal(await wert(page, 'Text2'), 'x');
-      assert.deepEqual(await zustaende(page), { aus: START_AUS, haken: [] });
-      // A disabled menu does not run its item.
-      await page.keyboard.press('F10');
-      await page.keyboard.press('ArrowRight');
-      if ((await wo(page)) === 'M_entschluesseln') {
-        await page.keyboard.press('ArrowDown');
-        await page.keyboard.press('Enter');
+        .filter((m) => m.getClientRects().length > 0 && getComputedStyle(m).visibility !== 'hidden').map((m) => m.id));
+      // [key, where the keyboard is after it, the open menus]: the interaction model's answers.
+      const V = ['M_Text_im_Fenster_verschluesseln_Liste'];
+      const schritte = [
+        ['F10', 'M_text_einfuegen', V],
+        ['ArrowLeft', 'M_Ende', []],
+        ['ArrowRight', 'M_text_einfuegen', V],
+        ['ArrowUp', 'M_Text_verschluesseln', V],
+        ['ArrowDown', 'M_text_einfuegen', V],
+        ['Tab', 'M_den_Schluessel_festlegen', V],
+        ['ShiftTab', 'M_text_einfuegen', V],
+        ['End', 'M_Text_verschluesseln', V],
+        ['Home', 'M_text_einfuegen', V],
+        ['ArrowRight', 'M_entschluesseln', []],
+        ['ArrowDown', 'M_entschluesseln', []],
+        ['Enter', 'M_entschluesseln', []],
+        ['Tab', 'M_letztes_Bit_anzeigen', ['M_anzeige_Liste']],
+        ['ArrowDown', 'M_letztes_Bit_auf_0', ['M_anzeige_Liste']],
+        ['End', 'M_Originalbild_laden', ['M_anzeige_Liste']],
+        ['ArrowUp', 'M_Bits_anzeigen', ['M_anzeige_Liste']],
+        ['Enter', 'M_Bits_anzeigen', ['M_anzeige_Liste']],
+        ['Escape', 'Text2', []],
+      ];
+      for (const [k, [taste, ziel, menues]] of schritte.entries()) {
+        if (taste === 'ShiftTab') {
+          await page.keyboard.down('Shift');
+          await page.keyboard.press('Tab');
+          await page.keyboard.up('Shift');
+        } else await page.keyboard.press(taste);
+        assert.equal(await wo(page), ziel, `step ${k}: ${taste}`);
+        assert.deepEqual(await sichtbar(), menues, `step ${k}: ${taste}`);
       }
-      for (let i = 0; i < 3 && (await wo(page)) !== 'Text2'; i++) await page.keyboard.press('Escape');
-      assert.equal(await wert(page, 'Text3'), '');
+      assert.equal(await wert(page, 'Text2'), 'x');
+      assert.equal(await wert(page, 'Text3'), '', 'a disabled entry runs nothing');
       assert.equal(await offen(page, 'Meldung'), false);
+      assert.deepEqual(await zustaende(page), { aus: START_AUS, haken: [] });
+    });
+
+    it('takes a lone surrogate in Text2 and in the key box as one character outside the code page', async () => {
+      await frisch();
+      const setze = (id) => page.evaluate((i) => {
+        const e = document.getElementById(i);
+        e.value = 'x' + String.fromCharCode(0xD800) + 'ab';
+        e.dispatchEvent(new InputEvent('input', { bubbles: true }));
+      }, id);
+      await setze('Text2');
+      await schluessel(page);
+      await waehle(page, 'M_Positionen_ermitteln');
+      assert.equal(await zeilen(page), 32, 'four characters');
+      await waehle(page, 'M_Text_verschluesseln');
+      await waehle(page, 'M_Bild_entschluesseln');
+      await page.waitForFunction(() => document.getElementById('Text3').value !== '', { timeout: 10000 });
+      assert.equal(await wert(page, 'Text3'), 'x?ab');
+      // The key box: the same value as "x?ab", not as "x?b".
+      const titelFuer = async (eingabe) => {
+        await waehle(page, 'M_den_Schluessel_festlegen');
+        await warteDialog(page, 'Schluesseldialog');
+        if (eingabe === null) await setze('Schluessel');
+        else await page.$eval('#Schluessel', (e, v) => { e.value = v; }, eingabe);
+        await page.keyboard.press('Enter');
+        await warteZu(page, 'Schluesseldialog');
+        return page.$eval('title', (e) => e.textContent);
+      };
+      const [einsam, fragezeichen, ohneA] = [await titelFuer(null), await titelFuer('x?ab'), await titelFuer('x?b')];
+      assert.equal(einsam, fragezeichen);
+      assert.notEqual(einsam, ohneA);
     });
 
     // Each case: how to get there, the command, the message; afterwards nothing may have changed.

@@ -20,18 +20,7 @@ for auswahl in clipboard primary; do
   if xclip -o -selection "$auswahl" >/dev/null 2>&1; then fehler "$auswahl hat schon einen Besitzer"; fi
 done
 
-"$programm" &
-pid=$!
-wid=""
-for _ in $(seq 100); do
-  wid=$(xdotool search --onlyvisible --name "^Tarnbild - Demo$" 2>/dev/null | head -1 || true)
-  [ -n "$wid" ] && break
-  sleep 0.1
-done
-[ -n "$wid" ] || fehler "Fenster \"Tarnbild - Demo\" erscheint nicht"
-sleep 1
-xdotool windowactivate --sync "$wid" 2>/dev/null || true
-read -r cx cy < <(xwininfo -id "$wid" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 } END { print x, y }')
+source "$(dirname "$0")/programmfenster.sh"
 # Text2 and Text3 at 96 dpi: 290 x 106 pixels at x 5 and 298, about 270 below the top.
 klick() { xdotool mousemove $((cx + $1)) $((cy + 300)) click "$2"; sleep 0.3; }
 
@@ -67,3 +56,31 @@ taste ctrl+a; taste ctrl+c
 text=$(xclip -o -selection clipboard)
 [[ "$text" == "Hier kommt etwas"* ]] || fehler "nach F10, Links, Links, Rechts, Rechts, Eingabe: Text2 enthält \"${text:0:40}\""
 echo "tastatur: die Pfeile gehen über \"Ende\" hinweg im Kreis"
+
+# A paste of 1 MB into the key box: refused with a German message, the key
+# stays "Waldsee", and the keys after it answer at once.
+head -c 1048576 /dev/zero | tr '\0' 'a' | xclip -selection clipboard
+taste F10; taste Down; taste Return                    # "den Schlüssel festlegen"
+[ -n "$(xdotool search --onlyvisible --name "^Eingabe des privaten Schlüssels$" 2>/dev/null)" ] ||
+  fehler "das Schlüsselfeld erscheint nicht"
+taste End
+xdotool key --clearmodifiers ctrl+v
+meldung=""
+for _ in $(seq 50); do
+  meldung=$(xdotool search --onlyvisible --name "^punktgarten$" 2>/dev/null | head -1 || true)
+  [ -n "$meldung" ] && break
+  sleep 0.1
+done
+[ -n "$meldung" ] || fehler "ein Schlüssel von 1 MB wird ohne Meldung angenommen"
+lebt "Einfügen von 1 MB ins Schlüsselfeld"
+taste Return                                           # the message box closes
+beginn=$(date +%s%N)
+xdotool key --clearmodifiers Return                    # OK: the key as it stands
+for _ in $(seq 50); do
+  [ "$(xdotool getwindowname "$wid")" = "Der Schlüssel hat den Wert 709" ] && break
+  sleep 0.05
+done
+dauer=$(( ($(date +%s%N) - beginn) / 1000000 ))
+titel=$(xdotool getwindowname "$wid")
+[ "$titel" = "Der Schlüssel hat den Wert 709" ] || fehler "nach dem abgewiesenen Einfügen: Titel \"$titel\""
+echo "tastatur: 1 MB ins Schlüsselfeld abgewiesen, der Schlüssel blieb \"Waldsee\" (Titel nach ${dauer} ms)"

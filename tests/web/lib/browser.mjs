@@ -42,12 +42,14 @@ export async function starte(engine, { prefs = {}, args = [] } = {}) {
   return browser;
 }
 
-// Opens the page and waits for its first complete paint.
-export async function oeffne(browser, { viewport = { width: 900, height: 600, deviceScaleFactor: 1 }, vorher } = {}) {
+// Opens the page (from file://, or url) and waits for its first complete paint.
+export async function oeffne(browser, { viewport = { width: 900, height: 600, deviceScaleFactor: 1 }, vorher, url = seitenUrl() } = {}) {
   const page = await browser.newPage();
   if (viewport) await page.setViewport(viewport);
   if (vorher) await vorher(page);
-  await page.goto(seitenUrl(), { waitUntil: 'load' });
-  await page.waitForFunction(() => document.documentElement.dataset.bereit === '1', { timeout: 30000 });
+  await page.goto(url, { waitUntil: 'load' });
+  await bereit(page);
   return page;
 }
+
+export const bereit = (page) => page.waitForFunction(() => document.documentElement.dataset.bereit === '1', { timeout: 30000 });

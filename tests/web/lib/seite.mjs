@@ -53,18 +53,29 @@ export async function zustaende(page) {
   };
 }
 
-async function drueckeBis(page, taste, ziel, hoechstens) {
+// Presses a key until the keyboard is on ziel, at most hoechstens times; true if it got there.
+export async function drueckeBis(page, taste, ziel, hoechstens) {
   for (let i = 0; i < hoechstens && (await wo(page)) !== ziel; i++) await page.keyboard.press(taste);
   return (await wo(page)) === ziel;
+}
+
+// The title of the menu the keyboard is in: the title itself or an item of its menu.
+export const imMenue = (page) => page.evaluate(() => document.activeElement?.closest('[role=menubar] .huelle')
+  ?.querySelector('[role=menuitem]')?.id ?? null);
+
+// F10, then Right until the keyboard is in menu `menue` (on an item of it, or on its title).
+export async function insMenue(page, menue) {
+  await page.keyboard.press('F10');
+  for (let i = 0; i <= MENUE.length && (await imMenue(page)) !== menue; i++) await page.keyboard.press('ArrowRight');
+  if ((await imMenue(page)) !== menue) {
+    throw new Error(`F10 and Right do not reach the menu ${menue} (keyboard on ${await wo(page)})`);
+  }
 }
 
 // Chooses a menu item from the keyboard: F10, Right to its menu, Down to the item, Return.
 export async function waehle(page, id) {
   const [menue] = menueVon(id);
-  await page.keyboard.press('F10');
-  if (!(await drueckeBis(page, 'ArrowRight', menue, MENUE.length + 1))) {
-    throw new Error(`F10 and Right do not reach the menu ${menue} (keyboard on ${await wo(page)})`);
-  }
+  await insMenue(page, menue);
   if (id !== menue && !(await drueckeBis(page, 'ArrowDown', id, 20))) {
     throw new Error(`Down does not reach ${id} in ${menue} (keyboard on ${await wo(page)})`);
   }
@@ -118,6 +129,12 @@ export async function schluessel(page, eingabe) {
   return vorgabe;
 }
 
+// The middle of an element, or a point inside it at (dx, dy) from its top-left corner, in CSS pixels.
+export const punkt = (page, id, dx, dy) => page.evaluate((i, x, y) => {
+  const r = document.getElementById(i).getBoundingClientRect();
+  return { x: r.left + (x ?? r.width / 2), y: r.top + (y ?? r.height / 2) };
+}, id, dx, dy);
+
 // Puts a long text into Text2 as a paste would (typing 8000 characters takes minutes).
 export const setzeText = (page, text) => page.evaluate((t) => {
   const e = document.getElementById('Text2');
@@ -142,3 +159,12 @@ export async function bild(page, name) {
 
 // Waits until the page has painted what the last command did.
 export const gemalt = (page) => page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
+
+// The road in short: a text typed, the default key, positions, hiding, decoding; gives Text3.
+export async function strasse(page, text) {
+  await page.keyboard.type(text);
+  await schluessel(page);
+  for (const id of ['M_Positionen_ermitteln', 'M_Text_verschluesseln', 'M_Bild_entschluesseln']) await waehle(page, id);
+  await page.waitForFunction(() => document.getElementById('Text3').value !== '', { timeout: 10000 });
+  return wert(page, 'Text3');
+}

@@ -26,7 +26,7 @@ const TASTEN = {
 };
 const taste = (t) => TASTEN[t] ?? t;
 
-const freierPort = () => new Promise((r) => {
+export const freierPort = () => new Promise((r) => {
   const s = createServer();
   s.listen(0, '127.0.0.1', () => { const { port } = s.address(); s.close(() => r(port)); });
 });
@@ -65,9 +65,16 @@ class WebkitSeite {
     };
   }
 
-  async oeffne() {
+  get mouse() {
+    return {
+      click: (x, y) => this.driver.actions({ async: true })
+        .move({ x: Math.round(x), y: Math.round(y), origin: 'viewport' }).press().release().perform(),
+    };
+  }
+
+  async oeffne(url = seitenUrl()) {
     await this.driver.manage().window().setRect({ width: 920, height: 640 });
-    await this.driver.get(seitenUrl());
+    await this.driver.get(url);
     await this.waitForFunction(() => document.documentElement.dataset.bereit === '1', { timeout: 30000 });
   }
 

@@ -1,0 +1,84 @@
+// The page's script is cut by component, one file each, every file a factory
+// on the namespace Tarnbildseite; start.js holds the manager that wires them
+// to the session. This first file holds the small pure helpers the parts
+// share: no DOM and no session, so node tests them on their own.
+var Tarnbildseite = {};
+
+(function (S) {
+  'use strict';
+
+  S.rund = (i, n) => ((i % n) + n) % n;
+
+  // The decimal separator of the browser's language, for the session's
+  // numbers.
+  S.dezimaltrenner = (format = new Intl.NumberFormat()) => {
+    const teil = format.formatToParts(1.5).find((t) => t.type === 'decimal');
+    return teil ? teil.value : ',';
+  };
+
+  // The key that opens and leaves the menu bar: F10 as in the desktop window,
+  // or Alt+M for keyboards without function keys (iPad) and for browsers or
+  // desktops that keep F10. Alt+M is no shortcut of Chromium, Firefox or
+  // Safari; on a Mac, where Option+M types a character, it is matched by its
+  // key position.
+  S.istMenuetaste = (e) =>
+    (e.key === 'F10' && !e.altKey && !e.ctrlKey && !e.metaKey && !e.shiftKey) ||
+    (e.code === 'KeyM' && e.altKey && !e.ctrlKey && !e.metaKey);
+
+  // Tab, with or without Shift: WebKitGTK names Shift+Tab (ISO_Left_Tab)
+  // "Unidentified", and only its key position says Tab.
+  S.istTab = (e) => (e.key === 'Tab' || e.code === 'Tab') && !e.altKey && !e.ctrlKey && !e.metaKey;
+
+  // A key event as the name of the interaction model's key (Module.Taste),
+  // or null for a key that the menus and the list leave to the browser.
+  const NAMEN = {
+    ArrowLeft: 'Links', ArrowRight: 'Rechts', ArrowUp: 'Hoch', ArrowDown: 'Runter',
+    Home: 'Pos1', End: 'Ende', Enter: 'Eingabe', ' ': 'Leertaste', Escape: 'Escape',
+    PageUp: 'BildAuf', PageDown: 'BildAb',
+  };
+  S.tastenname = (e) => {
+    if (e.isComposing) return null;
+    if (S.istMenuetaste(e)) return 'Menuetaste';
+    if (S.istTab(e)) return e.shiftKey ? 'TabZurueck' : 'Tab';
+    if (e.altKey || e.ctrlKey || e.metaKey) return null;
+    return NAMEN[e.key] ?? null;
+  };
+
+  // The first page position at or right of p (CSS pixels) that is a whole
+  // device pixel and that every engine's layout holds exactly: Chromium
+  // places in 1/64 CSS pixel, Firefox in 1/60, so the position must be a
+  // multiple of 1/4 CSS pixel too.
+  S.geraetepixel = (p, dpr) => {
+    const erstes = Math.ceil(p * dpr - 1e-6);
+    for (let d = erstes; d < erstes + 200; ++d) {
+      const css = d / dpr;
+      if (Math.abs(css * 4 - Math.round(css * 4)) < 1e-6) return Math.round(css * 4) / 4;
+    }
+    return erstes / dpr;
+  };
+
+  // The scroll geometry of the virtual list. Past GRENZE pixels the scroll
+  // range is scaled, so that lists taller than any browser lets an element be
+  // still scroll from the first to the last line; `oben`, the first shown
+  // pixel of the whole list, is kept apart from scrollTop, so that the keys
+  // move by exact lines.
+  S.GRENZE = 1000000;
+  S.rollmass = (zeilen, zh, hoehe) => {
+    const gesamt = zeilen * zh;
+    const virtuell = Math.max(0, gesamt - hoehe);
+    const scroll = Math.max(0, Math.min(gesamt, S.GRENZE) - hoehe);
+    return {
+      gesamt,
+      virtuell, // the largest `oben`
+      scroll,   // the largest scrollTop, and the height of the spacer below the view
+      obenAus: (st) => (scroll > 0 ? Math.min(1, st / scroll) * virtuell : 0),
+      scrollAus: (oben) => (virtuell > 0 ? Math.round(oben / virtuell * scroll) : 0),
+      // The lines [erste, letzte) that are at least partly in view, and how
+      // far the first is cut off at the top.
+      sicht: (oben) => {
+        const erste = Math.floor(oben / zh);
+        return { erste, versatz: oben - erste * zh, letzte: Math.min(zeilen, erste + Math.ceil(hoehe / zh) + 1) };
+      },
+    };
+  };
+})(Tarnbildseite);
