@@ -8,37 +8,19 @@ Exits 1 on the first road that ends elsewhere than the table says.
 import json
 import subprocess
 import sys
-import time
 
 import gi
 
 gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi, GLib  # noqa: E402
-import pyatspi  # noqa: E402
+from gi.repository import Atspi  # noqa: E402
+
+from atspibus import programm, pumpen  # noqa: E402
 
 TABELLE, PID = sys.argv[1], int(sys.argv[2])
 XDOTOOL = {"Shift+Tab": "shift+Tab", "PageDown": "Next", "PageUp": "Prior"}
 # A menu opened from the keyboard shows its ready item half a second late
 # while a screen reader listens; what is read waits for that.
 RUHE = 0.8
-
-
-def pumpen(sekunden):
-    kontext = GLib.MainContext.default()
-    ende = time.monotonic() + sekunden
-    while time.monotonic() < ende:
-        while kontext.iteration(False):
-            pass
-        time.sleep(0.01)
-
-
-def programm():
-    for _ in range(200):
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.get_process_id() == PID:
-                return app
-        time.sleep(0.1)
-    sys.exit("paritaet: das Programm erscheint nicht auf dem AT-SPI-Bus")
 
 
 def druecken(tasten):
@@ -54,7 +36,8 @@ def leer(text):
 
 def main():
     tabelle = json.load(open(TABELLE, encoding="utf-8"))
-    programm()
+    if programm(PID) is None:
+        sys.exit("paritaet: das Programm erscheint nicht auf dem AT-SPI-Bus")
     fokus = []
 
     def merken(e):
