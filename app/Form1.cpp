@@ -196,8 +196,11 @@ void Form1::zeigen(const sitzung::Antwort& antwort) {
         Text3->setPlainText(qtext(*antwort.text3));
     }
     menueZeigen();
-    if (!antwort.ansage.empty()) {
-        ansagen(this, qtext(antwort.ansage));
+    // A new caption is spoken as the window gets the keyboard back from the
+    // key box; an announcement that only repeats it would be heard twice.
+    const QString ansage = qtext(antwort.ansage);
+    if (!ansage.isEmpty() && !(antwort.titel && ansage.startsWith(qtext(*antwort.titel)))) {
+        ansagen(this, ansage);
     }
     if (!antwort.meldung.empty()) {
         QMessageBox box(antwort.warnung ? QMessageBox::Warning : QMessageBox::NoIcon,

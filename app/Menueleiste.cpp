@@ -26,11 +26,26 @@ class Menuestil final : public QProxyStyle {
     }
 };
 
+// How long a menu just opened waits with its ready item while a screen
+// reader listens: long enough for the title to be spoken whole, as a screen
+// reader cuts a sentence off when the next focus arrives.
+constexpr int kTitelPauseMs = 500;
+
 } // namespace
 
 Menueleiste::Menueleiste(QWidget* parent, const sitzung::Menuezustaende& zustaende,
                          const Aktionen& aktionen)
-    : QMenuBar(parent), zustaende_(zustaende), aktionen_(aktionen) {}
+    : QMenuBar(parent), zustaende_(zustaende), aktionen_(aktionen) {
+    bereitZeit_.setSingleShot(true);
+    bereitZeit_.setInterval(kTitelPauseMs);
+    connect(&bereitZeit_, &QTimer::timeout, this, [this] {
+        if (bereitMenue_ && bereit_ && bereitMenue_->isVisible() &&
+            bereitMenue_->activeAction() == nullptr) {
+            bereitMenue_->setActiveAction(bereit_);
+        }
+        bereitstellen(nullptr, nullptr, false);
+    });
+}
 
 void Menueleiste::menueAnmelden(QMenu* menue) {
     auto* stil = new Menuestil();
@@ -52,7 +67,11 @@ sitzung::Menuestand Menueleiste::stand() const {
     s.titel = eintrag(titel);
     if (s.titel && titel->menu() != nullptr && titel->menu()->isVisible()) {
         s.offen = true;
-        s.eintrag = eintrag(titel->menu()->activeAction());
+        QAction* aktiv = titel->menu()->activeAction();
+        if (aktiv == nullptr && bereitMenue_ == titel->menu()) {
+            aktiv = bereit_; // ready, though not yet shown
+        }
+        s.eintrag = eintrag(aktiv);
     }
     return s;
 }
@@ -82,12 +101,34 @@ void Menueleiste::anwenden(const sitzung::Menueschritt& schritt) {
         return;
     }
     QAction* titel = aktion(*s.titel);
-    if (stand().titel != s.titel || stand().offen != s.offen) {
+    const sitzung::Menuestand jetzt = stand();
+    const bool neu = jetzt.titel != s.titel || jetzt.offen != s.offen;
+    if (neu) {
         hervorheben(titel);
     }
     if (s.offen && titel->menu() != nullptr) {
-        titel->menu()->setActiveAction(s.eintrag ? aktion(*s.eintrag) : nullptr);
+        bereitstellen(titel->menu(), s.eintrag ? aktion(*s.eintrag) : nullptr, neu);
     }
+}
+
+void Menueleiste::bereitstellen(QMenu* menue, QAction* eintrag, bool geoeffnet) {
+    bereitZeit_.stop();
+    bereitMenue_ = nullptr;
+    bereit_ = nullptr;
+    if (menue == nullptr) {
+        return;
+    }
+    if (geoeffnet && eintrag != nullptr && QAccessible::isActive()) {
+        // The title's focus and the item's, sent together, make a screen
+        // reader skip the title: the item follows once the title is heard.
+        // Until then stand() reports the item, so every key acts on it.
+        menue->setActiveAction(nullptr);
+        bereitMenue_ = menue;
+        bereit_ = eintrag;
+        bereitZeit_.start();
+        return;
+    }
+    menue->setActiveAction(eintrag);
 }
 
 void Menueleiste::hervorheben(QAction* titel) {
@@ -108,6 +149,7 @@ void Menueleiste::hervorheben(QAction* titel) {
 }
 
 void Menueleiste::verlassen() {
+    bereitstellen(nullptr, nullptr, false);
     if (QMenu* offen = activeAction() ? activeAction()->menu() : nullptr) {
         offen->hide();
     }

@@ -12,6 +12,7 @@
 
 #include <QMenuBar>
 #include <QPointer>
+#include <QTimer>
 
 #include <array>
 
@@ -45,6 +46,7 @@ class Menueleiste final : public QMenuBar {
     bool tasteAnwenden(const QKeyEvent* taste);
     void anwenden(const sitzung::Menueschritt& schritt);
     void hervorheben(QAction* titel);
+    void bereitstellen(QMenu* menue, QAction* eintrag, bool geoeffnet);
     void verlassen();
     void merken();
     QAction* aktion(sitzung::Eintrag e) const { return aktionen_[sitzung::nummer(e)]; }
@@ -52,6 +54,11 @@ class Menueleiste final : public QMenuBar {
     const sitzung::Menuezustaende& zustaende_;
     const Aktionen& aktionen_;
     QPointer<QWidget> vorher_; // had the keyboard before the menus
+    // The item the model made ready in a menu just opened, while a screen
+    // reader still hears the menu's title; shown when bereitZeit_ runs out.
+    QPointer<QMenu> bereitMenue_;
+    QPointer<QAction> bereit_;
+    QTimer bereitZeit_;
 };
 
 } // namespace app

@@ -6,7 +6,8 @@ every sentence it would speak (it runs with no speech synthesizer at all).
 
 usage: orca.py SZENE PID   (inside the bus of zugang.sh)
   fenster            the desktop window: key box, message box, list
-  menuetitel         the desktop window: F10 and Right speak every menu title
+  menuetitel         the desktop window: every menu title before its first
+                     item, and disabled menus and items as unavailable
   firefox, chromium  the page in that browser: the list on Down, message box
   ORCA_MITSCHRIFT=FILE also writes every key and what Orca said to FILE,
   ORCA_PROTOKOLL=FILE keeps Orca's own log there.
@@ -43,6 +44,10 @@ orca["main"].__globals__["setProcessName"] = lambda name: None
 sys.argv = ["orca"] + sys.argv[1:]
 sys.exit(orca["main"]())
 """
+# A menu opened from the keyboard readies its first item half a second after
+# its title has focus, so that the title is heard; what follows F10, Left,
+# Right and Tab is waited for longer than that.
+MENUE_STILL = 0.8
 SATZ = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: voice=\w+)? ?\{", re.S)
 
 
@@ -133,14 +138,21 @@ def enthaelt(gehoert, *teile):
     return all(t in text for t in teile)
 
 
+def einmal(gehoert, satz, fehler):
+    """The sentence is said exactly once."""
+    mal = sum(s.count(satz) for s in gehoert)
+    if mal != 1:
+        fehler.append(f"{satz!r} {mal}-mal gesagt statt einmal: {gehoert}")
+
+
 def waehlen(orca, eintrag, menue=None):
     """Chooses a menu item as a pupil does, by ear: F10, Right until the menu
     (or its item) is heard, Down until the item is heard, Return."""
-    gehoert = orca.taste("F10")
+    gehoert = orca.taste("F10", still=MENUE_STILL)
     for _ in range(6):
         if menue is None or enthaelt(gehoert, menue) or enthaelt(gehoert, eintrag):
             break
-        gehoert = orca.taste("Right")
+        gehoert = orca.taste("Right", still=MENUE_STILL)
     for _ in range(14):
         if gehoert and gehoert[-1].startswith(eintrag):
             return orca.taste("Return", hoechstens=4)
@@ -148,13 +160,38 @@ def waehlen(orca, eintrag, menue=None):
     raise RuntimeError(f"{eintrag!r} im Menü nicht gehört")
 
 
+# Keys in the menus and the sentences Orca must say to them, in this order:
+# each title before the item its menu readies, a disabled menu or item as
+# unavailable ("ausgegraut").
+MENUEWEGE = [
+    ("F10", ["Verschlüsseln.", "Text einfügen."]),
+    ("Right", ["Entschlüsseln ausgegraut."]),
+    ("Right", ["Anzeige.", "letztes Bit anzeigen."]),
+    ("Right", ["Info.", "Info zum Bild."]),
+    ("Right", ["Ende."]),
+    ("Right", ["Verschlüsseln.", "Text einfügen."]),
+    ("Left", ["Ende."]),
+    ("Left", ["Info.", "Info zum Bild."]),
+    ("Escape", []),
+    ("F10", ["Verschlüsseln.", "Text einfügen."]),
+    ("Right", ["Entschlüsseln ausgegraut."]),
+    ("Tab", ["Anzeige.", "letztes Bit anzeigen."]),
+    ("Down", ["letztes Bit auf 0 setzen."]),
+    ("Down", ["letztes Bit auf 1 setzen."]),
+    ("Down", ["letztes Bit auf Zufall setzen."]),
+    ("Down", ["Positionen anzeigen ausgegraut."]),
+    ("Down", ["Bits anzeigen ausgegraut."]),
+    ("Escape", []),
+]
+
+
 def titel_hoeren(orca, fehler):
-    """F10 and Right round the menu bar: each title is spoken as it is reached."""
-    gehoert = [orca.taste("F10")] + [orca.taste("Right") for _ in range(5)]
-    orca.taste("Escape")
-    for name in ("Verschlüsseln", "Anzeige", "Info"):
-        if not any(g and g[0].startswith(name) for g in gehoert):
-            fehler.append(f"Menütitel {name!r} nicht gesagt: {gehoert}")
+    """Round the menus by keyboard: every title, every item, every state."""
+    for taste, erwartet in MENUEWEGE:
+        gehoert = orca.taste(taste, still=MENUE_STILL)
+        rest = iter(gehoert)
+        if not all(any(s.startswith(satz) for s in rest) for satz in erwartet):
+            fehler.append(f"{taste}: erwartet {erwartet}, gesagt {gehoert}")
 
 
 def abgeschnitten(gehoert, wert):
@@ -179,7 +216,8 @@ def schluessel_hoeren(orca, fehler):
             zurueck = orca.taste("shift+Tab")
         if not enthaelt(zurueck, wert) or abgeschnitten(zurueck, wert):
             fehler.append(f"Schlüsselfeld: {wert!r} nicht ganz gesagt: {zurueck}")
-    orca.taste("Return")
+    # The new caption is the command's one sentence.
+    einmal(orca.taste("Return"), "Der Schlüssel hat den Wert 160", fehler)
 
 
 def meldung_hoeren(orca, fehler):
@@ -207,7 +245,7 @@ def zeilen_hoeren(orca, fehler, wie_oft=24):
 def in_die_liste(orca, fehler):
     """The default text inserted, the positions determined, and Shift+Tab from
     Text2 into the list, which says its size."""
-    waehlen(orca, "Text einfügen")
+    einmal(waehlen(orca, "Text einfügen"), "Der Standardtext ist eingefügt.", fehler)
     waehlen(orca, "die Positionen ermitteln")
     gehoert = orca.taste("shift+Tab")
     if not enthaelt(gehoert, "1344"):

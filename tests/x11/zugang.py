@@ -16,8 +16,11 @@ import time
 import gi
 
 gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi, Gio, GLib  # noqa: E402
+from gi.repository import Atspi, Gio  # noqa: E402
 import pyatspi  # noqa: E402
+
+import atspibus  # noqa: E402
+from atspibus import pumpen  # noqa: E402
 
 PID = int(sys.argv[1])
 VOLL = 8120  # letters the picture can hold: 64,960 positions
@@ -56,22 +59,11 @@ def fehler(text):
     sys.exit(1)
 
 
-def pumpen(sekunden):
-    kontext = GLib.MainContext.default()
-    ende = time.monotonic() + sekunden
-    while time.monotonic() < ende:
-        while kontext.iteration(False):
-            pass
-        time.sleep(0.01)
-
-
 def programm():
-    for _ in range(200):
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.get_process_id() == PID:
-                return app
-        time.sleep(0.1)
-    fehler("das Programm erscheint nicht auf dem AT-SPI-Bus")
+    app = atspibus.programm(PID)
+    if app is None:
+        fehler("das Programm erscheint nicht auf dem AT-SPI-Bus")
+    return app
 
 
 def alle(wurzel):
@@ -149,6 +141,8 @@ def menuetitel(app):
 def schluesselfeld(app):
     """The key box by keyboard (F10, Down, Return): its title, its prompt as
     the field's name, and the default key whole, also in its text attribute runs."""
+    # Pressed at once, faster than the window shows the item F10 readies for
+    # a screen reader: Down acts on that item all the same.
     nacheinander("F10", "Down", "Return")
     dialog = warte_auf(app, "dialog", "Eingabe des privaten Schlüssels")
     if dialog is None:
