@@ -13,7 +13,8 @@
 #  4. fuzz: the picture-stream decoder fuzzed for FUZZ_SECONDS (default 60);
 #  5. browser: the browser edition built with Emscripten, the core's and the
 #     session's suites as wasm under node, and the page in Chromium, Firefox
-#     and WebKitGTK (scripts/web.sh --seite).
+#     and WebKitGTK (scripts/web.sh --seite); after a full stage 1, Orca in the
+#     page in Firefox and Chromium (ctest label orca_seite).
 # With arguments only the labels named: ctest labels (unit, window, x11,
 # package, and any other label a test carries) select tests of stage 1, and
 # cross, asan, fuzz and browser name the stages 2 to 5.
@@ -59,6 +60,8 @@ if [ -n "${stufe[ctest]:-}" ]; then
     done
     auswahl=(-L "^($(IFS='|'; echo "${etiketten[*]}"))\$")
   fi
+  # The screen reader in the page (label orca_seite) waits for the browser edition.
+  [ ${#auswahl[@]} -gt 0 ] || auswahl=(-LE '^orca_seite$')
   ctest --test-dir build --output-on-failure -j"$jobs" "${auswahl[@]}"
   zeit release
 fi
@@ -75,7 +78,7 @@ if [ -n "${stufe[asan]:-}" ]; then
     -DPUNKTGARTEN_BENCH=OFF >/dev/null
   cmake --build build-asan -j"$jobs"
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    ctest --test-dir build-asan --output-on-failure -j"$jobs" -LE '^package$'
+    ctest --test-dir build-asan --output-on-failure -j"$jobs" -LE '^(package|orca_seite)$'
   zeit asan
 fi
 
@@ -87,6 +90,10 @@ fi
 if [ -n "${stufe[browser]:-}" ]; then
   echo "== the browser edition"
   bash scripts/web.sh --seite
+  if [ -n "${stufe[ctest]:-}" ]; then
+    echo "== the screen reader Orca in the page (Firefox, Chromium)"
+    ctest --test-dir build --output-on-failure -L '^orca_seite$'
+  fi
   zeit browser
 fi
 echo "test: passed${*:+ ($*)} in $((SECONDS - beginn)) s"

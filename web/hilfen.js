@@ -44,17 +44,19 @@ var Tarnbildseite = {};
     return NAMEN[e.key] ?? null;
   };
 
-  // The first page position at or right of p (CSS pixels) that is a whole
+  // The page position nearest p (CSS pixels) that is a whole
   // device pixel and that every engine's layout holds exactly: Chromium
   // places in 1/64 CSS pixel, Firefox in 1/60, so the position must be a
   // multiple of 1/4 CSS pixel too.
   S.geraetepixel = (p, dpr) => {
-    const erstes = Math.ceil(p * dpr - 1e-6);
-    for (let d = erstes; d < erstes + 200; ++d) {
-      const css = d / dpr;
-      if (Math.abs(css * 4 - Math.round(css * 4)) < 1e-6) return Math.round(css * 4) / 4;
+    const mitte = Math.round(p * dpr);
+    for (let abstand = 0; abstand < 200; ++abstand) {
+      for (const d of abstand ? [mitte - abstand, mitte + abstand] : [mitte]) {
+        const css = d / dpr;
+        if (Math.abs(css * 4 - Math.round(css * 4)) < 1e-6) return Math.round(css * 4) / 4;
+      }
     }
-    return erstes / dpr;
+    return mitte / dpr;
   };
 
   // The scroll geometry of the virtual list. Past GRENZE pixels the scroll

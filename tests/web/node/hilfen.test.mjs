@@ -10,10 +10,10 @@ const kontext = vm.createContext({ Intl });
 vm.runInContext(readFileSync(join(ordner, 'hilfen.js'), 'utf8'), kontext);
 const S = vm.runInContext('Tarnbildseite', kontext);
 
-test('geraetepixel lands on a whole device pixel that is a quarter CSS pixel, at or right of p', () => {
-  // [p, ratio, expected]
-  const faelle = [[0, 1, 0], [10.3, 1, 11], [10, 1.5, 10], [10.1, 1.5, 12], [7, 1.25, 8],
-    [7.3, 1.75, 8], [3.2, 2, 3.5], [3.5, 2, 3.5], [5, 3, 5]];
+test('geraetepixel lands on the nearest whole device pixel that is a quarter CSS pixel', () => {
+  // [p, ratio, expected]; at 2.25 only every ninth device pixel is such a place
+  const faelle = [[0, 1, 0], [10.3, 1, 10], [10, 1.5, 10], [10.1, 1.5, 10], [7, 1.25, 8],
+    [7.3, 1.75, 8], [3.2, 2, 3], [3.5, 2, 3.5], [5, 3, 5], [596 / 2.25, 2.25, 264], [10 / 2.25, 2.25, 4]];
   for (const [p, r, erwartet] of faelle) {
     const x = S.geraetepixel(p, r);
     assert.equal(x + 0, erwartet, `p ${p} at ${r}`); // + 0: -0 is the same place
