@@ -13,9 +13,10 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     // A picture that teaches single pixels is shown at a whole device pixel
-    // ratio: 125 % and 150 % stay at 1 with the screen's own DPI, 200 % is 2.
+    // ratio, the ratio's whole part: 125 %, 150 % and 175 % stay at 1 with the
+    // screen's own DPI, 200 % is 2, as the page does in a browser.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-        Qt::HighDpiScaleFactorRoundingPolicy::RoundPreferFloor);
+        Qt::HighDpiScaleFactorRoundingPolicy::Floor);
     QApplication programm(argc, argv);
     QApplication::setApplicationName("punktgarten");
     QApplication::setDesktopFileName("io.github.punktgarten.tarnbild");
