@@ -47,6 +47,15 @@ def main():
     zuhoerer = Atspi.EventListener.new(merken)
     zuhoerer.register("object:state-changed:focused")
     pumpen(0.5)
+    # A loaded machine may hand the window its keys late: F10 and Escape until
+    # the menus answer, at most ten times.
+    for _ in range(10):
+        del fokus[:]
+        druecken(["F10"])
+        bereit = bool(fokus)
+        druecken(["Escape"])
+        if bereit:
+            break
     falsch = []
 
     def wo():

@@ -28,9 +28,20 @@ source "$(dirname "$0")/fenstermanager.sh"
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$@" &
 pid=$!
 fenster=${ZUGANG_FENSTER:-^Tarnbild - Demo\$}
+wid=""
 for _ in $(seq 200); do
-  xdotool search --onlyvisible --name "$fenster" >/dev/null 2>&1 && break
+  wid=$(xdotool search --onlyvisible --name "$fenster" 2>/dev/null | head -1 || true)
+  [ -n "$wid" ] && break
   sleep 0.1
 done
+# The keys go to the window with the keyboard: wait until the window manager
+# has given it to the new window, which it does not always do at once.
+if [ -n "$wid" ]; then
+  for _ in $(seq 50); do
+    [ "$(xdotool getactivewindow 2>/dev/null || true)" = "$wid" ] && break
+    xdotool windowactivate --sync "$wid" 2>/dev/null || true
+    sleep 0.1
+  done
+fi
 read -ra client <<<"${ZUGANG_PY:-$(dirname "$0")/zugang.py}"
 /usr/bin/python3 "${client[@]}" "$pid"
