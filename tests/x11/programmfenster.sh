@@ -4,12 +4,7 @@
 # Needs fehler from the sourcing script.
 "$programm" &
 pid=$!
-wid=""
-for _ in $(seq 100); do
-  wid=$(xdotool search --onlyvisible --name "^Tarnbild - Demo$" 2>/dev/null | head -1 || true)
-  [ -n "$wid" ] && break
-  sleep 0.1
-done
+wid=$(fenster_warten "^Tarnbild - Demo\$")
 [ -n "$wid" ] || fehler "Fenster \"Tarnbild - Demo\" erscheint nicht"
 sleep 1
 xdotool windowactivate --sync "$wid" 2>/dev/null || true

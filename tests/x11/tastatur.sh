@@ -65,13 +65,7 @@ taste F10; taste Down; taste Return                    # "den Schlüssel festleg
   fehler "das Schlüsselfeld erscheint nicht"
 taste End
 xdotool key --clearmodifiers ctrl+v
-meldung=""
-for _ in $(seq 50); do
-  meldung=$(xdotool search --onlyvisible --name "^punktgarten$" 2>/dev/null | head -1 || true)
-  [ -n "$meldung" ] && break
-  sleep 0.1
-done
-[ -n "$meldung" ] || fehler "ein Schlüssel von 1 MB wird ohne Meldung angenommen"
+[ -n "$(fenster_warten "^punktgarten\$" 50)" ] || fehler "ein Schlüssel von 1 MB wird ohne Meldung angenommen"
 lebt "Einfügen von 1 MB ins Schlüsselfeld"
 taste Return                                           # the message box closes
 beginn=$(date +%s%N)

@@ -28,12 +28,7 @@ source "$(dirname "$0")/fenstermanager.sh"
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$@" &
 pid=$!
 fenster=${ZUGANG_FENSTER:-^Tarnbild - Demo\$}
-wid=""
-for _ in $(seq 200); do
-  wid=$(xdotool search --onlyvisible --name "$fenster" 2>/dev/null | head -1 || true)
-  [ -n "$wid" ] && break
-  sleep 0.1
-done
+wid=$(fenster_warten "$fenster" 200)
 # The keys go to the window with the keyboard: wait until the window manager
 # has given it to the new window, which it does not always do at once.
 if [ -n "$wid" ]; then
