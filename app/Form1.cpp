@@ -160,9 +160,13 @@ bool Form1::event(QEvent* ereignis) {
     return QMainWindow::event(ereignis);
 }
 
-text::Codes Form1::systemtext() const {
+std::u16string Form1::text2Einheiten() const {
     // The raw text keeps a no-break space as it is; toPlainText() would make it a space.
-    return text::codes(text::ausUtf16(Text2->document()->toRawText().toStdU16String()));
+    return Text2->document()->toRawText().toStdU16String();
+}
+
+text::Codes Form1::systemtext() const {
+    return text::codes(text::ausUtf16(text2Einheiten()));
 }
 
 void Form1::waehlen(sitzung::Eintrag e) {
@@ -171,8 +175,7 @@ void Form1::waehlen(sitzung::Eintrag e) {
     }
     const std::u16string schluessel =
         sitzung::fragtSchluessel(e) ? schluesselErfragen() : std::u16string();
-    const std::u16string text =
-        sitzung::liestText(e) ? Text2->document()->toRawText().toStdU16String() : std::u16string();
+    const std::u16string text = sitzung::liestText(e) ? text2Einheiten() : std::u16string();
     zeigen(sitzung_.waehlen(e, text, schluessel));
 }
 

@@ -47,6 +47,7 @@ class Form1 : public QMainWindow {
     void fensterGroesseSetzen();
 
     void waehlen(sitzung::Eintrag e);
+    std::u16string text2Einheiten() const; // Text2 as the UTF-16 units the session takes
     std::u16string schluesselErfragen();
     void zeigen(const sitzung::Antwort& antwort);
     void menueZeigen();

@@ -44,11 +44,17 @@ Eintrag weiter(const std::vector<Eintrag>& liste, std::optional<Eintrag> von, in
     return liste[static_cast<std::size_t>(((stelle + schritt) % n + n) % n)];
 }
 
-// The title highlighted, its menu open if it can be, with an item ready.
-Menuestand auf(Eintrag titel, const Menuezustaende& z, bool letztes = false) {
+// The title highlighted, its menu open if it can be, no item ready.
+Menuestand nurTitel(Eintrag titel, const Menuezustaende& z) {
     Menuestand s;
     s.titel = titel;
     s.offen = oeffenbar(z, titel);
+    return s;
+}
+
+// The same with the first (or last) item ready.
+Menuestand auf(Eintrag titel, const Menuezustaende& z, bool letztes = false) {
+    Menuestand s = nurTitel(titel, z);
     if (s.offen) {
         const std::vector<Eintrag> liste = eintraege(titel);
         s.eintrag = letztes ? liste.back() : liste.front();
@@ -149,20 +155,14 @@ Menueschritt titelKlick(const Menuestand& stand, Eintrag titel, const Menuezusta
     if (stand.titel == titel && stand.offen) {
         return verlassen();
     }
-    Menuestand s;
-    s.titel = titel;
-    s.offen = oeffenbar(z, titel);
-    return schritt(s);
+    return schritt(nurTitel(titel, z));
 }
 
 Menueschritt titelZeigen(const Menuestand& stand, Eintrag titel, const Menuezustaende& z) {
     if (!istTitel(titel) || !stand.offen || stand.titel == titel) {
         return {stand, std::nullopt, false, false};
     }
-    Menuestand s;
-    s.titel = titel;
-    s.offen = oeffenbar(z, titel);
-    return schritt(s);
+    return schritt(nurTitel(titel, z));
 }
 
 Menueschritt eintragKlick(const Menuestand& stand, Eintrag e, const Menuezustaende& z) {

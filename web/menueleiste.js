@@ -74,8 +74,8 @@
       const kopf = kopfVon(stand.titel);
       const neu = stand.offen && kopf && kopf.liste ? kopf : null;
       if (offen !== neu) {
-        if (offen) { offen.liste.hidden = true; offen.el.setAttribute('aria-expanded', 'false'); }
-        if (neu) { neu.liste.hidden = false; neu.el.setAttribute('aria-expanded', 'true'); }
+        zeigen(offen, false);
+        zeigen(neu, true);
         offen = neu;
       }
       if (schritt.verlassen || !kopf) {
@@ -95,8 +95,15 @@
 
     function schliessen() {
       stand = AUS;
-      if (offen) { offen.liste.hidden = true; offen.el.setAttribute('aria-expanded', 'false'); }
+      zeigen(offen, false);
       offen = null;
+    }
+
+    // Shows or hides the menu of an entry of the bar (none: nothing).
+    function zeigen(kopf, an) {
+      if (!kopf) return;
+      kopf.liste.hidden = !an;
+      kopf.el.setAttribute('aria-expanded', an ? 'true' : 'false');
     }
 
     // Only what changed is written, so that an unchanged menu costs the next
