@@ -48,6 +48,7 @@ sys.exit(orca["main"]())
 # its title has focus, so that the title is heard; what follows F10, Left,
 # Right and Tab is waited for longer than that.
 MENUE_STILL = 0.8
+FENSTER = "Tarnbild - Demo"
 SATZ = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: voice=\w+)? ?\{", re.S)
 
 
@@ -79,11 +80,25 @@ class Orca:
         return SATZ.findall(neu[:ende].decode("utf-8", errors="replace"))
 
     def bereit(self, sekunden=20):
-        """Waits until Orca has said that it runs and what has the focus."""
+        """Waits until Orca has said that it runs and has named the window with
+        the keyboard. A window that got the keyboard before Orca could see it
+        is given the keyboard again, and then the focus is moved away and back,
+        which leaves every scene where it starts."""
         gehoert = self.warten(sekunden, still=0.8)
         if not any("Bildschirmleser" in s for s in gehoert):
             raise RuntimeError(f"Orca meldet sich nicht: {gehoert}")
+        def aktivieren():
+            subprocess.run(["xdotool", "search", "--onlyvisible", "--name", FENSTER,
+                            "windowactivate", "--sync"], timeout=10, check=False)
+            return []
+
+        for nachhelfen in (aktivieren, lambda: self.taste("Tab") + self.taste("shift+Tab")):
+            if enthaelt(gehoert, FENSTER):
+                break
+            gehoert += nachhelfen() + self.warten(3, still=0.8)
         self.mitschrift.append(("(Start)", gehoert))
+        if not enthaelt(gehoert, FENSTER):
+            raise RuntimeError(f"Orca nennt das Fenster {FENSTER!r} nicht: {gehoert}")
         return gehoert
 
     def warten(self, hoechstens, still):

@@ -23,6 +23,17 @@ for _ in $(seq 100); do
 done
 "${ATSPI_REGISTRYD:-/usr/libexec/at-spi2-registryd}" &
 registry=$!
+# The program and the screen reader find each other through the registry: a
+# program that starts before the registry owns its name on the accessibility
+# bus may never be seen (the bus then starts a second registry of its own).
+a11y=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
+  org.a11y.Bus.GetAddress 2>/dev/null | tr -d ' ' || true)
+[ -n "$a11y" ] || fehler "kein Bus für die Barrierefreiheit"
+for _ in $(seq 100); do
+  dbus-send --bus="$a11y" --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+    org.freedesktop.DBus.NameHasOwner string:org.a11y.atspi.Registry 2>/dev/null | grep -q true && break
+  sleep 0.1
+done
 source "$(dirname "$0")/fenstermanager.sh"
 
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$@" &
@@ -37,6 +48,8 @@ if [ -n "$wid" ]; then
     xdotool windowactivate --sync "$wid" 2>/dev/null || true
     sleep 0.1
   done
+  [ "$(xdotool getactivewindow 2>/dev/null || true)" = "$wid" ] ||
+    echo "zugang: das Fenster hat die Tastatur nach 5 s noch nicht" >&2
 fi
 read -ra client <<<"${ZUGANG_PY:-$(dirname "$0")/zugang.py}"
 /usr/bin/python3 "${client[@]}" "$pid"
