@@ -6,6 +6,15 @@
   // stille(): called as a box opens, so that nothing said before it is
   // said again while it is open or after it closes.
   const OEFFNEN_NACH = 150; // ms
+  // Firefox takes the rest of the page out of the accessibility tree as a
+  // modal box opens, and with it the control a screen reader heard last;
+  // Orca then loses its place and says nothing of the box. So in Firefox
+  // (Gecko, known by a property only it has) the box itself takes the focus
+  // first, which Orca reads as a new start with title and message, and its
+  // control a moment later. Chromium keeps the page's tree, and there the
+  // extra step would leave Orca in browse mode.
+  const ERST_DIE_BOX = CSS.supports('-moz-orient', 'inline');
+  const FOKUS_NACH = 50; // ms
 
   S.dialoge = function ($, stille) {
     // Tab and Shift+Tab go round the box's own controls and never leave it.
@@ -45,8 +54,14 @@
         // focus as part of it and say nothing (Orca in Firefox).
         setTimeout(() => {
           dialog.showModal();
-          fokus.focus();
-          if (abschluss.geoeffnet) abschluss.geoeffnet();
+          const steuern = () => {
+            if (!offen) return;
+            fokus.focus();
+            if (abschluss.geoeffnet) abschluss.geoeffnet();
+          };
+          if (!ERST_DIE_BOX) { steuern(); return; }
+          dialog.focus();
+          setTimeout(steuern, FOKUS_NACH);
         }, OEFFNEN_NACH);
       });
     }
