@@ -6,20 +6,25 @@
   // stille(): called as a box opens, so that nothing said before it is
   // said again while it is open or after it closes.
   const OEFFNEN_NACH = 150; // ms
-  // Firefox takes the rest of the page out of the accessibility tree as a
-  // modal box opens, and with it the control a screen reader heard last;
-  // Orca then loses its place and says nothing of the box. So in Firefox
-  // (Gecko, known by a property only it has) the box itself takes the focus
-  // first, which Orca reads as a new start with title and message, and its
-  // control a moment later. Chromium keeps the page's tree, and there the
-  // extra step would leave Orca in browse mode.
-  const ERST_DIE_BOX = CSS.supports('-moz-orient', 'inline');
-  const FOKUS_NACH = 50; // ms
+  // Firefox takes the whole page behind a modal box out of the accessibility
+  // tree, and with it the control a screen reader heard last; Orca 43 then
+  // loses its place and says nothing of the box, or nothing at all from then
+  // on. So in Firefox (Gecko, known by a property only it has) a box opens
+  // as a plain dialog over the page, and the page keeps it modal itself:
+  // Escape cancels, Tab stays inside, and a press outside the box does
+  // nothing. Chromium and WebKit keep the page's tree and get a modal box.
+  const SELBST_MODAL = CSS.supports('-moz-orient', 'inline');
 
   S.dialoge = function ($, stille) {
-    // Tab and Shift+Tab go round the box's own controls and never leave it.
+    // Tab and Shift+Tab go round the box's own controls and never leave it;
+    // Escape cancels a box that the page keeps modal itself.
     function falle(dialog) {
       dialog.addEventListener('keydown', (e) => {
+        if (e.key === 'Escape' && !dialog.matches(':modal')) {
+          e.preventDefault();
+          dialog.dispatchEvent(new Event('cancel', { cancelable: true }));
+          return;
+        }
         if (!S.istTab(e)) return;
         const ziele = [...dialog.querySelectorAll('input, button')];
         const i = ziele.indexOf(document.activeElement);
@@ -29,6 +34,20 @@
     }
     falle($('Schluesseldialog'));
     falle($('Meldung'));
+
+    // While a box that the page keeps modal is open, a press or click outside
+    // it reaches nothing.
+    const draussen = (e) => {
+      const offen = document.querySelector('dialog[open]');
+      if (offen && !offen.contains(e.target)) { e.preventDefault(); e.stopPropagation(); }
+    };
+    const ZEIGER = ['pointerdown', 'mousedown', 'mouseup', 'click', 'dblclick', 'touchstart'];
+    function abschirmen(an) {
+      for (const art of ZEIGER) {
+        if (an) document.addEventListener(art, draussen, { capture: true, passive: false });
+        else document.removeEventListener(art, draussen, { capture: true });
+      }
+    }
 
     // Shows a modal box and resolves with its value once it is closed: a
     // button, Escape (Chromium closes without a cancel event when Escape
@@ -41,6 +60,7 @@
           if (!offen) return;
           offen = false;
           dialog.removeEventListener('cancel', abbruch);
+          if (SELBST_MODAL) abschirmen(false);
           fertig(wert);
         };
         const schliessen = (wert) => { dialog.close(); melden(wert); };
@@ -53,15 +73,14 @@
         // is still busy with the closing menu would take the box's first
         // focus as part of it and say nothing (Orca in Firefox).
         setTimeout(() => {
-          dialog.showModal();
-          const steuern = () => {
-            if (!offen) return;
-            fokus.focus();
-            if (abschluss.geoeffnet) abschluss.geoeffnet();
-          };
-          if (!ERST_DIE_BOX) { steuern(); return; }
-          dialog.focus();
-          setTimeout(steuern, FOKUS_NACH);
+          if (!offen) return;
+          if (SELBST_MODAL) {
+            abschirmen(true);
+            dialog.classList.add('selbst');
+            dialog.show();
+          } else dialog.showModal();
+          fokus.focus();
+          if (abschluss.geoeffnet) abschluss.geoeffnet();
         }, OEFFNEN_NACH);
       });
     }

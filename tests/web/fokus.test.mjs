@@ -85,13 +85,20 @@ function faelle(seite) {
     });
   }
 
-  it('Tab and Shift+Tab stay inside the key box and the message box; closing gives the focus back', async () => {
+  it('Tab, Shift+Tab and presses outside stay inside the key box and the message box; closing gives the focus back', async () => {
     const page = await seite();
     await inText3(page);
     for (const [befehl, box, schliessen] of [['M_den_Schluessel_festlegen', 'Schluesseldialog', 'Escape'],
       ['M_Info_zum_Bild', 'Meldung', 'Enter']]) {
       await waehle(page, befehl);
       await warteDialog(page, box);
+      for (const ziel of ['Text2', 'M_anzeige']) {
+        const p = await punkt(page, ziel);
+        await page.mouse.click(p.x, p.y);
+        assert.ok(await page.evaluate((i) => document.getElementById(i).contains(document.activeElement), box),
+          `a press on ${ziel} took the keyboard out of ${box} to ${await wo(page)}`);
+        assert.deepEqual(await offeneMenues(page), []);
+      }
       await bleibtImDialog(page, box);
       await page.keyboard.press(schliessen);
       await warteZu(page, box);

@@ -155,7 +155,7 @@ for (const engine of ENGINES) {
           const r = d.getBoundingClientRect();
           return { x: r.left, y: r.top, titel: document.getElementById(d.getAttribute('aria-labelledby'))?.textContent.trim(),
             frage: d.textContent.includes('Mit der Eingabe einer Zahl wird der Zufallsgenerator auf einen festen Startpunkt festgelegt. Beim Dekodieren benötigt man diesen Schlüssel wieder.'),
-            wert: document.getElementById('Schluessel').value, fokus: document.activeElement.id, modal: d.matches(':modal') };
+            wert: document.getElementById('Schluessel').value, fokus: document.activeElement.id, modal: d.matches(':modal') || (d.matches('.selbst') && d.getAttribute('aria-modal') === 'true') };
         });
         assert.deepEqual(box, { x: 0, y: 0, titel: 'Eingabe des privaten Schlüssels', frage: true, wert: 'Waldsee', fokus: 'Schluessel', modal: true });
         await antwort();

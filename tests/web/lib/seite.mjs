@@ -85,10 +85,8 @@ export async function waehle(page, id) {
 export { warteZu };
 export const offen = (page, id) => page.evaluate((i) => !!document.getElementById(i)?.open, id);
 
-// Waits until a box is open and one of its controls has the focus (the box itself has it first).
 export async function warteDialog(page, id) {
-  await page.waitForFunction((i) => document.getElementById(i)?.open
-    && document.activeElement?.matches(`#${i} :is(input, button)`), { timeout: 20000 }, id);
+  await page.waitForFunction((i) => document.getElementById(i)?.open, { timeout: 20000 }, id);
 }
 
 // Waits until a box is closed and its command has finished: the page answers a box on its
