@@ -20,7 +20,7 @@
     // Escape cancels a box that the page keeps modal itself.
     function falle(dialog) {
       dialog.addEventListener('keydown', (e) => {
-        if (e.key === 'Escape' && !dialog.matches(':modal')) {
+        if (e.key === 'Escape' && SELBST_MODAL) {
           e.preventDefault();
           dialog.dispatchEvent(new Event('cancel', { cancelable: true }));
           return;
@@ -32,13 +32,16 @@
         ziele[S.rund(i + (e.shiftKey ? -1 : 1), ziele.length)].focus();
       });
     }
-    falle($('Schluesseldialog'));
-    falle($('Meldung'));
+    for (const dialog of [$('Schluesseldialog'), $('Meldung')]) {
+      falle(dialog);
+      if (SELBST_MODAL) dialog.classList.add('selbst');
+    }
+    const offenerDialog = () => document.querySelector('dialog[open]');
 
     // While a box that the page keeps modal is open, a press or click outside
     // it reaches nothing.
     const draussen = (e) => {
-      const offen = document.querySelector('dialog[open]');
+      const offen = offenerDialog();
       if (offen && !offen.contains(e.target)) { e.preventDefault(); e.stopPropagation(); }
     };
     const ZEIGER = ['pointerdown', 'mousedown', 'mouseup', 'click', 'dblclick', 'touchstart'];
@@ -76,7 +79,6 @@
           if (!offen) return;
           if (SELBST_MODAL) {
             abschirmen(true);
-            dialog.classList.add('selbst');
             dialog.show();
           } else dialog.showModal();
           fokus.focus();
@@ -86,7 +88,7 @@
     }
 
     return {
-      offen: () => document.querySelector('dialog[open]') !== null,
+      offen: () => offenerDialog() !== null,
 
       // OK (or Return) gives the entered text, Abbrechen (or Escape) the
       // empty text.
