@@ -27,14 +27,33 @@ const CHROMIUM_ARGS = ['--no-sandbox', '--disable-gpu', '--disable-background-ne
   '--font-render-hinting=none'];
 
 // prefs: Firefox preferences for a fresh profile (e.g. layout.css.devPixelsPerPx).
-export async function starte(engine, { prefs = {}, args = [] } = {}) {
+// A browser that fails to start (seen once in CI: Firefox, on a loaded machine) is tried again
+// with a fresh profile; each failure is printed, so that a log shows what went wrong.
+export async function starte(engine, { prefs = {}, args = [] } = {}, versuche = 3) {
+  for (let versuch = 1; ; versuch++) {
+    try {
+      return await starteEinmal(engine, prefs, args);
+    } catch (fehler) {
+      console.error(`# ${engine} did not start (try ${versuch} of ${versuche}): ${fehler?.message ?? fehler}`);
+      if (versuch >= versuche) throw fehler;
+    }
+  }
+}
+
+async function starteEinmal(engine, prefs, args) {
   const profil = mkdtempSync(join(tmpdir(), `tarnbild-${engine}-`));
-  const gemeinsam = { headless: true, userDataDir: profil, protocolTimeout: 120000 };
-  const browser = engine === 'chromium'
-    ? await puppeteer.launch({ ...gemeinsam, executablePath: PROGRAMME.chromium,
-      args: [...CHROMIUM_ARGS, ...args] })
-    : await puppeteer.launch({ ...gemeinsam, browser: 'firefox', executablePath: PROGRAMME.firefox,
-      extraPrefsFirefox: { 'gfx.color_management.mode': 0, ...prefs }, args });
+  const gemeinsam = { headless: true, userDataDir: profil, protocolTimeout: 120000, timeout: 60000 };
+  let browser;
+  try {
+    browser = engine === 'chromium'
+      ? await puppeteer.launch({ ...gemeinsam, executablePath: PROGRAMME.chromium,
+        args: [...CHROMIUM_ARGS, ...args] })
+      : await puppeteer.launch({ ...gemeinsam, browser: 'firefox', executablePath: PROGRAMME.firefox,
+        extraPrefsFirefox: { 'gfx.color_management.mode': 0, ...prefs }, args });
+  } catch (fehler) {
+    rmSync(profil, { recursive: true, force: true });
+    throw fehler;
+  }
   const schliessen = browser.close.bind(browser);
   browser.close = async () => {
     try { await schliessen(); } finally { rmSync(profil, { recursive: true, force: true }); }
