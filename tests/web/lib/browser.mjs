@@ -29,13 +29,15 @@ const CHROMIUM_ARGS = ['--no-sandbox', '--disable-gpu', '--disable-background-ne
 // prefs: Firefox preferences for a fresh profile (e.g. layout.css.devPixelsPerPx).
 // A browser that fails to start (seen once in CI: Firefox, on a loaded machine) is tried again
 // with a fresh profile; each failure is printed, so that a log shows what went wrong.
-export async function starte(engine, { prefs = {}, args = [] } = {}, versuche = 3) {
+const STARTVERSUCHE = 3;
+
+export async function starte(engine, { prefs = {}, args = [] } = {}) {
   for (let versuch = 1; ; versuch++) {
     try {
       return await starteEinmal(engine, prefs, args);
     } catch (fehler) {
-      console.error(`# ${engine} did not start (try ${versuch} of ${versuche}): ${fehler?.message ?? fehler}`);
-      if (versuch >= versuche) throw fehler;
+      console.error(`# ${engine} did not start (try ${versuch} of ${STARTVERSUCHE}): ${fehler?.message ?? fehler}`);
+      if (versuch >= STARTVERSUCHE) throw fehler;
     }
   }
 }
