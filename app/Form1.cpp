@@ -3,13 +3,16 @@
 #include "app/Ansage.h"
 #include "app/Fensterrahmen.h"
 #include "app/Knopffokus.h"
+#include "app/Menueleiste.h"
 #include "app/Positionsliste.h"
 #include "app/Schluesselpruefung.h"
 #include "app/Textfeld.h"
+#include "sitzung/Einwaende.h"
 #include "sitzung/Fensterlayout.h"
 #include "sitzung/Texte.h"
 #include "text/Utf16.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -100,13 +103,24 @@ void Form1::createControls() {
     Text2->setAccessibleName(Label1->text());
     Text3 = textfeld(flaeche, "Text3");
     Text3->setAccessibleName(Label2->text());
+    for (auto [feld, ort] : {std::pair{Text2, sitzung::Ort::Text2}, {Text3, sitzung::Ort::Text3}}) {
+        static_cast<Textfeld*>(feld)->abweisungSetzen(ort, [this, ort](const QString& meldung) {
+            steuerung_.abweisen(ort, meldung.toStdString());
+        });
+    }
+    // The Steuerung hears where the keyboard went by the user's own hand.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* jetzt) {
+        for (auto ort : {sitzung::Ort::List1, sitzung::Ort::Text2, sitzung::Ort::Text3}) {
+            if (jetzt != nullptr && jetzt == steuerelement(ort)) {
+                steuerung_.fokusBekommen(ort);
+            }
+        }
+    });
 
-    // Tab order of the definition: Picture1, Picture2, List1, Label1, Text2, Text3, Label2;
-    // the pictures and labels take no focus, which leaves List1, Text2, Text3 in a ring.
+    // The Steuerung keeps the Tab ring; Qt's order matches it for anything
+    // that walks the chain itself.
     setTabOrder(List1, Text2);
     setTabOrder(Text2, Text3);
-    // The first thing a user does is type the text to hide.
-    Text2->setFocus();
 }
 
 void Form1::ladeSchritt() {
@@ -139,7 +153,16 @@ void Form1::fensterGroesseSetzen() {
 }
 
 void Form1::aktivierungsSchritt() {
-    zeigen(sitzung_.aktivieren()); // only the first gives the working copy its picture
+    if (!gestartet_) { // only the first gives the working copy its picture
+        gestartet_ = true;
+        steuerung_.starten();
+    }
+}
+
+bool Form1::focusNextPrevChild(bool next) {
+    // Tab from a control of the client area reaches the window here.
+    steuerung_.tab(next);
+    return true;
 }
 
 void Form1::showEvent(QShowEvent* ereignis) {
@@ -169,53 +192,82 @@ text::Codes Form1::systemtext() const {
     return text::codes(text::ausUtf16(text2Einheiten()));
 }
 
-void Form1::waehlen(sitzung::Eintrag e) {
-    if (!sitzung_.waehlbar(e)) {
-        return; // asks for no key that the session would not take
-    }
-    const std::u16string schluessel =
-        sitzung::fragtSchluessel(e) ? schluesselErfragen() : std::u16string();
-    const std::u16string text = sitzung::liestText(e) ? text2Einheiten() : std::u16string();
-    zeigen(sitzung_.waehlen(e, text, schluessel));
-}
-
-void Form1::zeigen(const sitzung::Antwort& antwort) {
-    if (antwort.neueZeilen > 0) {
-        List1->angehaengt(antwort.neueZeilen);
-    }
-    if (antwort.bildGeaendert) {
-        Picture2->update();
-    }
-    if (antwort.titel) {
-        setWindowTitle(qtext(*antwort.titel));
-    }
-    if (antwort.tooltip) {
-        Picture2->setToolTip(qtext(*antwort.tooltip));
-    }
-    if (antwort.text2) {
-        Text2->setPlainText(qtext(*antwort.text2));
-    }
-    if (antwort.text3) {
-        Text3->setPlainText(qtext(*antwort.text3));
-    }
-    menueZeigen();
-    // A new caption is spoken as the window gets the keyboard back from the
-    // key box; an announcement that only repeats it would be heard twice.
-    const QString ansage = qtext(antwort.ansage);
-    if (!ansage.isEmpty() && !(antwort.titel && ansage.startsWith(qtext(*antwort.titel)))) {
-        ansagen(this, ansage);
-    }
-    if (!antwort.meldung.empty()) {
-        QMessageBox box(antwort.warnung ? QMessageBox::Warning : QMessageBox::NoIcon,
-                        qtext(sitzung::kProgrammtitel), qtext(antwort.meldung), QMessageBox::Ok,
-                        this);
-        box.exec();
+QWidget* Form1::steuerelement(sitzung::Ort ort) const {
+    switch (ort) {
+    case sitzung::Ort::List1:
+        return List1;
+    case sitzung::Ort::Text2:
+        return Text2;
+    case sitzung::Ort::Text3:
+        return Text3;
+    default:
+        return nullptr; // the menus and the boxes take the keyboard themselves
     }
 }
 
-void Form1::menueZeigen() {
+void Form1::boxZeigen(const sitzung::Boxinhalt& box) {
+    if (box.art == sitzung::Box::Schluessel) {
+        const std::u16string schluessel = schluesselErfragen();
+        steuerung_.boxGeschlossen(box.art, schluessel);
+        return;
+    }
+    // A refused key sits above the key box.
+    QWidget* oben = QApplication::activeModalWidget();
+    QMessageBox meldung(box.warnung ? QMessageBox::Warning : QMessageBox::NoIcon,
+                        qtext(sitzung::kProgrammtitel), qtext(box.text), QMessageBox::Ok,
+                        oben != nullptr ? oben : this);
+    meldung.exec();
+    steuerung_.boxGeschlossen(box.art);
+}
+
+void Form1::fokusSetzen(sitzung::Ort ort) {
+    QWidget* w = steuerelement(ort);
+    if (w == nullptr) {
+        return;
+    }
+    const bool schon = w->hasFocus();
+    w->setFocus(Qt::OtherFocusReason);
+    // Qt gives the focus back after a menu or a box without telling
+    // assistive technology; a screen reader then still believes it in the
+    // menu. Told here, it says the control's name.
+    if (schon && QAccessible::isActive() && isActiveWindow()) {
+        QAccessibleEvent ereignis(w, QAccessible::Focus);
+        QAccessible::updateAccessibility(&ereignis);
+    }
+}
+
+void Form1::ansagen(const std::string& satz) {
+    app::ansagen(this, qtext(satz));
+}
+
+void Form1::bildMalen() {
+    Picture2->update();
+}
+
+void Form1::zeilenAnhaengen(std::int64_t zeilen) {
+    List1->angehaengt(zeilen);
+}
+
+void Form1::textSetzen(sitzung::Textziel ziel, const std::string& text) {
+    switch (ziel) {
+    case sitzung::Textziel::Titel:
+        setWindowTitle(qtext(text));
+        break;
+    case sitzung::Textziel::Tooltip:
+        Picture2->setToolTip(qtext(text));
+        break;
+    case sitzung::Textziel::Text2:
+        Text2->setPlainText(qtext(text));
+        break;
+    case sitzung::Textziel::Text3:
+        Text3->setPlainText(qtext(text));
+        break;
+    }
+}
+
+void Form1::menueZeigen(const sitzung::Menuezustaende& zustaende, const sitzung::Menuestand& stand) {
     for (std::size_t i = 0; i < aktionen_.size(); ++i) {
-        const sitzung::Menuezustand& z = sitzung_.menue()[i];
+        const sitzung::Menuezustand& z = zustaende[i];
         QAction* a = aktionen_[i];
         a->setEnabled(z.aktiv);
         if (z.abgehakt && !a->isChecked()) {
@@ -229,6 +281,7 @@ void Form1::menueZeigen() {
             a->setChecked(true);
         }
     }
+    leiste_->zeigen(stand);
 }
 
 std::u16string Form1::schluesselErfragen() {
@@ -254,7 +307,9 @@ std::u16string Form1::schluesselErfragen() {
         // Qt's own limit would cut a long paste short without a word; this one
         // refuses it with a message and leaves the key as it was.
         feld->setMaxLength(std::numeric_limits<int>::max());
-        feld->setValidator(new Schluesselpruefung(feld));
+        feld->setValidator(new Schluesselpruefung(feld, [this](const std::string& meldung) {
+            steuerung_.abweisen(sitzung::Ort::Schluessel, meldung);
+        }));
     }
     knopffokusZeigen(&dialog);
     dialog.move(0, 0); // upper left corner of the screen, not centred

@@ -1,9 +1,11 @@
 #pragma once
-// The one window of the program: a view of one Sitzung. Each menu item runs
-// one session command; the window reads the controls it needs, shows what the
-// command answered and copies the session's menu states onto its actions.
+// The one window of the program: a view of one Sitzung, and the Qt front end
+// of its Steuerung. Every menu item, Tab, box and refused edit goes to the
+// Steuerung; the window does what the Oberflaeche calls ask for.
 #include "app/Bildanzeige.h"
+#include "sitzung/Oberflaeche.h"
 #include "sitzung/Sitzung.h"
+#include "sitzung/Steuerung.h"
 #include "text/Systemtext.h"
 
 #include <QMainWindow>
@@ -17,9 +19,10 @@ class QPlainTextEdit;
 
 namespace app {
 
+class Menueleiste;
 class Positionsliste;
 
-class Form1 : public QMainWindow {
+class Form1 : public QMainWindow, private sitzung::Oberflaeche {
     Q_OBJECT
   public:
     explicit Form1(QWidget* parent = nullptr);
@@ -38,6 +41,7 @@ class Form1 : public QMainWindow {
   protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
   private:
     void createControls();
@@ -46,13 +50,24 @@ class Form1 : public QMainWindow {
     void aktivierungsSchritt();
     void fensterGroesseSetzen();
 
-    void waehlen(sitzung::Eintrag e);
     std::u16string text2Einheiten() const; // Text2 as the UTF-16 units the session takes
     std::u16string schluesselErfragen();
-    void zeigen(const sitzung::Antwort& antwort);
-    void menueZeigen();
+    QWidget* steuerelement(sitzung::Ort ort) const;
+
+    // sitzung::Oberflaeche
+    void boxZeigen(const sitzung::Boxinhalt& box) override;
+    void fokusSetzen(sitzung::Ort ort) override;
+    void ansagen(const std::string& satz) override;
+    void menueZeigen(const sitzung::Menuezustaende& zustaende,
+                     const sitzung::Menuestand& stand) override;
+    void bildMalen() override;
+    void zeilenAnhaengen(std::int64_t zeilen) override;
+    void textSetzen(sitzung::Textziel ziel, const std::string& text) override;
+    std::u16string text2() override { return text2Einheiten(); }
 
     sitzung::Sitzung sitzung_;
+    sitzung::Steuerung steuerung_{sitzung_, *this, true};
+    bool gestartet_ = false;
     bool gerahmt_ = false;
     int aussenBreite_ = 0;
     int aussenHoehe_ = 0;
@@ -64,6 +79,7 @@ class Form1 : public QMainWindow {
     Positionsliste* List1 = nullptr;
     QPlainTextEdit* Text2 = nullptr;
     QPlainTextEdit* Text3 = nullptr;
+    Menueleiste* leiste_ = nullptr;
 
     // One action per entry of the menu table, in its order; a menu's is its
     // menuAction().

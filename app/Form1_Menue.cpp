@@ -39,7 +39,8 @@ QMenu* menue(Menueleiste* leiste, const QString& titel) {
 } // namespace
 
 void Form1::createActions() {
-    auto* leiste = new Menueleiste(this, sitzung_.menue(), aktionen_);
+    auto* leiste = new Menueleiste(this, steuerung_, aktionen_);
+    leiste_ = leiste;
     setMenuBar(leiste);
     QMenu* aktuell = nullptr;
     // Captions carry no '&', so no item gets an access key.
@@ -54,19 +55,19 @@ void Form1::createActions() {
             a = aktuell->menuAction();
             break;
         case sitzung::Art::Eintrag:
-            a = aktuell->addAction(titel, this, [this, e] { waehlen(e.eintrag); });
+            a = aktuell->addAction(titel, this, [this, e] { steuerung_.waehlen(e.eintrag); });
             break;
         case sitzung::Art::Trenner:
             a = aktuell->addSeparator();
             break;
         case sitzung::Art::Leiste:
-            a = leiste->addAction(titel, this, [this, e] { waehlen(e.eintrag); });
+            a = leiste->addAction(titel, this, [this, e] { steuerung_.waehlen(e.eintrag); });
             break;
         }
         a->setObjectName(QString::fromUtf8(e.name.data(), static_cast<qsizetype>(e.name.size())));
         aktionen_[i] = a;
     }
-    menueZeigen();
+    menueZeigen(sitzung_.menue(), {});
 
     // No item has an access key, so the keyboard reaches the menus through
     // F10, as on most desktops; the arrow keys and Return do the rest.

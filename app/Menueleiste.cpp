@@ -26,18 +26,12 @@ class Menuestil final : public QProxyStyle {
     }
 };
 
-// How long a menu just opened waits with its ready item while a screen
-// reader listens: long enough for the title to be spoken whole, as a screen
-// reader cuts a sentence off when the next focus arrives.
-constexpr int kTitelPauseMs = 500;
-
 } // namespace
 
-Menueleiste::Menueleiste(QWidget* parent, const sitzung::Menuezustaende& zustaende,
-                         const Aktionen& aktionen)
-    : QMenuBar(parent), zustaende_(zustaende), aktionen_(aktionen) {
+Menueleiste::Menueleiste(QWidget* parent, sitzung::Steuerung& steuerung, const Aktionen& aktionen)
+    : QMenuBar(parent), steuerung_(steuerung), aktionen_(aktionen) {
     bereitZeit_.setSingleShot(true);
-    bereitZeit_.setInterval(kTitelPauseMs);
+    bereitZeit_.setInterval(sitzung::kTitelPauseMs);
     connect(&bereitZeit_, &QTimer::timeout, this, [this] {
         if (bereitMenue_ && bereit_ && bereitMenue_->isVisible() &&
             bereitMenue_->activeAction() == nullptr) {
@@ -76,28 +70,13 @@ sitzung::Menuestand Menueleiste::stand() const {
     return s;
 }
 
-void Menueleiste::merken() {
-    QWidget* fokus = window()->focusWidget();
-    if (fokus != nullptr && fokus != this) {
-        vorher_ = fokus;
-    }
-}
-
 void Menueleiste::tastaturOeffnen() {
-    merken();
-    anwenden(sitzung::menueTaste({}, sitzung::Taste::Menuetaste, zustaende_));
+    steuerung_.menueTaste(sitzung::Taste::Menuetaste, stand());
 }
 
-void Menueleiste::anwenden(const sitzung::Menueschritt& schritt) {
-    if (schritt.verlassen) {
-        verlassen();
-        if (schritt.waehlen) {
-            aktion(*schritt.waehlen)->trigger();
-        }
-        return;
-    }
-    const sitzung::Menuestand& s = schritt.stand;
+void Menueleiste::zeigen(const sitzung::Menuestand& s) {
     if (!s.titel) {
+        schliessen();
         return;
     }
     QAction* titel = aktion(*s.titel);
@@ -148,18 +127,12 @@ void Menueleiste::hervorheben(QAction* titel) {
     }
 }
 
-void Menueleiste::verlassen() {
+void Menueleiste::schliessen() {
     bereitstellen(nullptr, nullptr, false);
     if (QMenu* offen = activeAction() ? activeAction()->menu() : nullptr) {
         offen->hide();
     }
     setActiveAction(nullptr);
-    if (vorher_) {
-        vorher_->setFocus(Qt::MenuBarFocusReason);
-    } else if (hasFocus()) {
-        clearFocus();
-    }
-    vorher_ = nullptr;
 }
 
 bool Menueleiste::tasteAnwenden(const QKeyEvent* taste) {
@@ -167,12 +140,7 @@ bool Menueleiste::tasteAnwenden(const QKeyEvent* taste) {
     if (!s.titel) {
         return false;
     }
-    if (vorher_ == nullptr) {
-        merken(); // the menus were opened with the mouse
-    }
-    const sitzung::Menueschritt schritt = sitzung::menueTaste(s, app::taste(taste), zustaende_);
-    anwenden(schritt);
-    return schritt.behandelt;
+    return steuerung_.menueTaste(app::taste(taste), s).behandelt;
 }
 
 void Menueleiste::keyPressEvent(QKeyEvent* taste) {
@@ -200,12 +168,17 @@ bool Menueleiste::eventFilter(QObject* objekt, QEvent* ereignis) {
         objekt == activeAction()->menu()) {
         return tasteAnwenden(static_cast<QKeyEvent*>(ereignis));
     }
-    if (ereignis->type() == QEvent::Hide && hasFocus()) {
-        // A menu closed with the keyboard on the bar: once Qt has settled
-        // whether another title took over, a closed bar gives the keyboard back.
+    if (ereignis->type() == QEvent::Show) {
+        steuerung_.menueBetreten(); // by the pointer, too
+    }
+    if (ereignis->type() == QEvent::Hide) {
+        // A menu closed, by a click or a key: once Qt has settled whether
+        // another title took over, a closed bar gives the keyboard back and
+        // the Steuerung tells where it went. Qt itself restores the focus
+        // after a popup without a word to assistive technology.
         QTimer::singleShot(0, this, [this] {
-            if (activeAction() == nullptr && hasFocus()) {
-                verlassen();
+            if (activeAction() == nullptr) {
+                steuerung_.menueVerlassen();
             }
         });
     }

@@ -4,11 +4,13 @@
 // state it answers: which title is highlighted, whether its menu is open, and
 // which item is ready. Disabled menus and items are reached and highlighted
 // too, so that a screen reader says they are unavailable; only the session
-// decides whether one can be chosen. Leaving the menus gives the keyboard back
-// to the control that had it. While a title without an open menu is
+// decides whether one can be chosen. Every key goes to the window's
+// Steuerung, which says where the keyboard goes when the menus are left;
+// menus that Qt opens and closes for the pointer are told to it too. While a title without an open menu is
 // highlighted the bar holds the keyboard, so no key lands in a text box.
 #include "sitzung/Bedienung.h"
 #include "sitzung/Menue.h"
+#include "sitzung/Steuerung.h"
 
 #include <QMenuBar>
 #include <QPointer>
@@ -25,13 +27,15 @@ using Aktionen = std::array<QAction*, sitzung::kMenueGroesse>;
 class Menueleiste final : public QMenuBar {
     Q_OBJECT
   public:
-    // zustaende and aktionen (one action per entry of the menu table, a
+    // steuerung and aktionen (one action per entry of the menu table, a
     // menu's being its menuAction()) must outlive the bar.
-    Menueleiste(QWidget* parent, const sitzung::Menuezustaende& zustaende,
-                const Aktionen& aktionen);
+    Menueleiste(QWidget* parent, sitzung::Steuerung& steuerung, const Aktionen& aktionen);
 
     // Opens the menus from the keyboard (F10).
     void tastaturOeffnen();
+    // Shows where the Steuerung put the keyboard in the menus; no title:
+    // every menu shut.
+    void zeigen(const sitzung::Menuestand& s);
     // Makes a menu that the bar adds ready for the model's keys.
     void menueAnmelden(QMenu* menue);
     // Where the keyboard is in the menus now, as the model sees it.
@@ -44,16 +48,13 @@ class Menueleiste final : public QMenuBar {
 
   private:
     bool tasteAnwenden(const QKeyEvent* taste);
-    void anwenden(const sitzung::Menueschritt& schritt);
     void hervorheben(QAction* titel);
     void bereitstellen(QMenu* menue, QAction* eintrag, bool geoeffnet);
-    void verlassen();
-    void merken();
+    void schliessen();
     QAction* aktion(sitzung::Eintrag e) const { return aktionen_[sitzung::nummer(e)]; }
 
-    const sitzung::Menuezustaende& zustaende_;
+    sitzung::Steuerung& steuerung_;
     const Aktionen& aktionen_;
-    QPointer<QWidget> vorher_; // had the keyboard before the menus
     // The item the model made ready in a menu just opened, while a screen
     // reader still hears the menu's title; shown when bereitZeit_ runs out.
     QPointer<QMenu> bereitMenue_;

@@ -39,21 +39,27 @@ qsizetype laengsterAbschnitt(QTextBoundaryFinder::BoundaryType art, QStringView 
     return laengster;
 }
 
-QString langeMeldung(qsizetype laenge) {
-    return QString::fromStdString(sitzung::textZuLang(laenge));
+std::u16string_view einheiten(QStringView text) {
+    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
 }
 
 } // namespace
 
-QString einwand(QStringView text) {
-    if (text.size() > kHoechstZeichen) {
-        return langeMeldung(text.size());
+QString Textfeld::einwand(QStringView text) const {
+    return QString::fromStdString(sitzung::einwand(ort_, einheiten(text)));
+}
+
+void Textfeld::abweisungSetzen(sitzung::Ort ort, Abweisung abweisung) {
+    ort_ = ort;
+    abweisung_ = std::move(abweisung);
+}
+
+void Textfeld::abweisen(const QString& meldung) {
+    if (abweisung_) {
+        abweisung_(meldung);
+    } else {
+        QMessageBox::warning(this, QString::fromUtf8(sitzung::kProgrammtitel), meldung);
     }
-    const qsizetype zeichen = laengsterAbschnitt(QTextBoundaryFinder::Grapheme, text);
-    if (zeichen > kHoechstKombinierend) {
-        return QString::fromStdString(sitzung::zeichenZuLang(zeichen));
-    }
-    return {};
 }
 
 Textfeld::Textfeld(QWidget* parent) : QPlainTextEdit(parent) {
@@ -129,8 +135,9 @@ void Textfeld::einfuegen(const QString& text) {
     // Measured before anything is copied, so a paste of megabytes is refused at once.
     const qsizetype laenge =
         document()->characterCount() - 1 - (c.selectionEnd() - c.selectionStart()) + text.size();
-    if (laenge > kHoechstZeichen) {
-        QMessageBox::warning(this, QString::fromUtf8(sitzung::kProgrammtitel), langeMeldung(laenge));
+    const std::string zuLang = sitzung::laengenEinwand(ort_, laenge);
+    if (!zuLang.empty()) {
+        abweisen(QString::fromStdString(zuLang));
         return;
     }
     const QString ergebnis = mitErsetzt(text);
@@ -149,7 +156,7 @@ bool Textfeld::erlaubt(const QString& ergebnis) {
     if (meldung.isEmpty()) {
         return true;
     }
-    QMessageBox::warning(this, QString::fromUtf8(sitzung::kProgrammtitel), meldung);
+    abweisen(meldung);
     return false;
 }
 
@@ -176,7 +183,7 @@ void Textfeld::geaendert() {
             QTextCursor cursor = textCursor();
             cursor.setPosition(stelle);
             setTextCursor(cursor);
-            QMessageBox::warning(this, QString::fromUtf8(sitzung::kProgrammtitel), meldung);
+            abweisen(meldung);
         });
     }
 }

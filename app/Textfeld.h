@@ -4,30 +4,29 @@
 // other character. A box frames itself in the highlight colour while it has
 // the focus.
 //
-// Whatever arrives (typed, pasted, dropped, middle-clicked), a box refuses a
-// text that would make it longer than kHoechstZeichen UTF-16 units or give one
-// character more than kHoechstKombinierend code units (a letter with its
-// combining marks): a German message box says why and the box stays exactly as
-// it was. A paste of nothing changes nothing. Both limits keep every keystroke
-// well within 100 ms; the text to hide fits 8,120 characters.
+// Whatever arrives (typed, pasted, dropped, middle-clicked), a box asks the
+// session's limits (sitzung::einwand) before it takes it; a refused text goes
+// to the box's Abweisung with the German message, and the box stays exactly
+// as it was. A paste of nothing changes nothing.
 #include "sitzung/Einwaende.h"
 
 #include <QPlainTextEdit>
 #include <QString>
 #include <QStringView>
 
+#include <functional>
+
 namespace app {
 
-inline constexpr qsizetype kHoechstZeichen = sitzung::kHoechstZeichen;
-inline constexpr qsizetype kHoechstKombinierend = sitzung::kHoechstKombinierend;
-
-// Why `text` may not stand in a text box, as the German message; empty when it may.
-QString einwand(QStringView text);
+using Abweisung = std::function<void(const QString& meldung)>;
 
 class Textfeld final : public QPlainTextEdit {
     Q_OBJECT
   public:
     explicit Textfeld(QWidget* parent);
+    // Who shows a refusal: the window's Steuerung. Without one the box shows
+    // a warning box itself.
+    void abweisungSetzen(sitzung::Ort ort, Abweisung abweisung);
 
   protected:
     void keyPressEvent(QKeyEvent* taste) override;
@@ -47,9 +46,13 @@ class Textfeld final : public QPlainTextEdit {
     bool erlaubt(const QString& ergebnis);
     void geaendert();
     void umbruchWaehlen(QStringView text);
+    void abweisen(const QString& meldung);
+    QString einwand(QStringView text) const;
 
     QString stand_; // the text as last accepted
     bool pruefend_ = false;
+    sitzung::Ort ort_ = sitzung::Ort::Text2;
+    Abweisung abweisung_;
 };
 
 // Text2 and Text3 as the window definition has them: several lines with word

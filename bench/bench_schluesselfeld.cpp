@@ -31,7 +31,7 @@ QLineEdit* feld(bool begrenzt) {
     auto* f = new QLineEdit();
     f->setMaxLength(std::numeric_limits<int>::max());
     if (begrenzt) {
-        f->setValidator(new app::Schluesselpruefung(f));
+        f->setValidator(new app::Schluesselpruefung(f, [](const std::string&) {}));
     }
     f->show();
     f->setFocus();

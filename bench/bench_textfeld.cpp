@@ -1,7 +1,7 @@
 // Text2 under the texts a paste can leave there, offscreen: one keystroke at
 // the end of the text, and the paste of the whole text into an empty box,
 // each with its layout and paint before the clock stops. A box holds at most
-// app::kHoechstZeichen units, so that is the length measured; a paste of
+// sitzung::kHoechstZeichen units, so that is the length measured; a paste of
 // 200,000 characters is refused before anything is laid out.
 #include "app/Form1.h"
 #include "app/Textfeld.h"
@@ -34,7 +34,7 @@ QString text(int art, qsizetype n) {
         return wiederholt(u"e\u0301", n);
     case 2: // letters under as many stacked marks as a box takes
         return wiederholt(
-            QString(u'a' + QString(app::kHoechstKombinierend - 1, QChar(0x301))).toStdU16String(),
+            QString(u'a' + QString(sitzung::kHoechstKombinierend - 1, QChar(0x301))).toStdU16String(),
             n);
     case 3: // Latin and Hebrew in turn: a change of direction at every letter
         return wiederholt(u"a\u05D0", n);
@@ -57,7 +57,7 @@ void BM_Text2_Taste(benchmark::State& state) {
     f.show();
     QPlainTextEdit* feld = text2(f);
     QApplication::clipboard()->setText(
-        text(static_cast<int>(state.range(0)), app::kHoechstZeichen - 100));
+        text(static_cast<int>(state.range(0)), sitzung::kHoechstZeichen - 100));
     feld->paste();
     QApplication::processEvents();
     const int vorher = feld->document()->characterCount();
@@ -69,7 +69,7 @@ void BM_Text2_Taste(benchmark::State& state) {
         QApplication::processEvents();
         feld->viewport()->repaint();
     }
-    if (vorher < app::kHoechstZeichen - 200 || feld->document()->characterCount() == vorher) {
+    if (vorher < sitzung::kHoechstZeichen - 200 || feld->document()->characterCount() == vorher) {
         state.SkipWithError("the text was not pasted or the key not typed");
     }
     state.SetLabel(kArten[state.range(0)]);
@@ -81,7 +81,7 @@ void BM_Text2_Einfuegen(benchmark::State& state) {
     f.show();
     QPlainTextEdit* feld = text2(f);
     QApplication::clipboard()->setText(
-        text(static_cast<int>(state.range(0)), app::kHoechstZeichen));
+        text(static_cast<int>(state.range(0)), sitzung::kHoechstZeichen));
     for (auto _ : state) {
         state.PauseTiming();
         feld->clear();
@@ -91,7 +91,7 @@ void BM_Text2_Einfuegen(benchmark::State& state) {
         QApplication::processEvents();
         feld->viewport()->repaint();
     }
-    if (feld->document()->characterCount() < app::kHoechstZeichen) {
+    if (feld->document()->characterCount() < sitzung::kHoechstZeichen) {
         state.SkipWithError("the paste was refused");
     }
     state.SetLabel(kArten[state.range(0)]);

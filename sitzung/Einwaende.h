@@ -2,8 +2,11 @@
 // The limits of what a text box or the key box takes, and the German
 // messages that refuse more. They keep the front end's text layout quick on
 // every keystroke; the text to hide fits 8,120 characters and a key is a word.
+#include "sitzung/Oberflaeche.h"
+
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace sitzung {
 
@@ -16,5 +19,17 @@ std::string textZuLang(std::int64_t laenge);
 std::string zeichenZuLang(std::int64_t teile);
 // The same for the key box.
 std::string schluesselZuLang(std::int64_t laenge);
+
+
+// The UTF-16 units of the longest character of `text`: a letter with every
+// combining mark, joiner and variation selector that follows it.
+std::int64_t laengstesZeichen(std::u16string_view text);
+
+// Why `ergebnis` may not stand in a box (Text2, Text3 or Schluessel), as the
+// German message; empty when it may. A key has no limit per character.
+std::string einwand(Ort feld, std::u16string_view ergebnis);
+// The same for a box that would be `laenge` units long, told before the text
+// is built (a paste of megabytes).
+std::string laengenEinwand(Ort feld, std::int64_t laenge);
 
 } // namespace sitzung

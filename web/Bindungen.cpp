@@ -2,18 +2,24 @@
 // tables, texts, answers and interaction model to the page's script as plain
 // JavaScript values. An entry is its number in the menu table. The texts of
 // the page's boxes cross as std::u16string, unit for unit as JavaScript holds
-// them; what the session answers crosses as UTF-8.
+// them; what the session answers crosses as UTF-8. The page's script is the
+// Oberflaeche of a Steuerung: a JavaScript object with its functions, called
+// with controls and boxes by name.
 #include "sitzung/Bedienung.h"
+#include "sitzung/Einwaende.h"
 #include "sitzung/Fensterlayout.h"
 #include "sitzung/Menue.h"
 #include "sitzung/Sitzung.h"
+#include "sitzung/Steuerung.h"
 #include "sitzung/Texte.h"
 
 #include <emscripten/bind.h>
 #include <malloc.h>
 #include <emscripten/val.h>
 
+#include <array>
 #include <cstddef>
+#include <memory>
 #include <string>
 
 namespace {
@@ -177,6 +183,60 @@ val texte() {
     return o;
 }
 
+constexpr std::array<const char*, 6> kOrte = {"List1", "Text2", "Text3", "Menue", "Schluessel",
+                                               "Meldung"};
+
+std::string ortName(sitzung::Ort o) {
+    return kOrte[static_cast<std::size_t>(o)];
+}
+
+// A control by its name; anything else is Text2.
+sitzung::Ort ortAus(const std::string& name) {
+    for (std::size_t i = 0; i < kOrte.size(); ++i) {
+        if (name == kOrte[i]) {
+            return static_cast<sitzung::Ort>(i);
+        }
+    }
+    return sitzung::Ort::Text2;
+}
+
+val standObjekt(const sitzung::Menuestand& s) {
+    val o = val::object();
+    o.set("titel", zahl(s.titel));
+    o.set("eintrag", zahl(s.eintrag));
+    o.set("offen", s.offen);
+    return o;
+}
+
+// The page's script as a Steuerung's Oberflaeche.
+class Seite final : public sitzung::Oberflaeche {
+  public:
+    explicit Seite(val ziel) : ziel_(std::move(ziel)) {}
+
+    void boxZeigen(const sitzung::Boxinhalt& b) override {
+        ziel_.call<void>("boxZeigen", std::string(b.art == sitzung::Box::Schluessel ? "Schluessel"
+                                                                                    : "Meldung"),
+                         b.text, b.warnung);
+    }
+    void fokusSetzen(sitzung::Ort ort) override { ziel_.call<void>("fokusSetzen", ortName(ort)); }
+    void ansagen(const std::string& satz) override { ziel_.call<void>("ansagen", satz); }
+    void menueZeigen(const sitzung::Menuezustaende&, const sitzung::Menuestand& s) override {
+        ziel_.call<void>("menueZeigen", standObjekt(s));
+    }
+    void bildMalen() override { ziel_.call<void>("bildMalen"); }
+    void zeilenAnhaengen(std::int64_t zeilen) override {
+        ziel_.call<void>("zeilenAnhaengen", static_cast<double>(zeilen));
+    }
+    void textSetzen(sitzung::Textziel ziel, const std::string& text) override {
+        constexpr std::array<const char*, 4> namen = {"Titel", "Tooltip", "Text2", "Text3"};
+        ziel_.call<void>("textSetzen", std::string(namen[static_cast<std::size_t>(ziel)]), text);
+    }
+    std::u16string text2() override { return ziel_.call<std::u16string>("text2"); }
+
+  private:
+    val ziel_;
+};
+
 // One run of the program, as the page holds it.
 class Tarnbild {
   public:
@@ -259,6 +319,54 @@ class Tarnbild {
         return sitzung_.liste().zeile(static_cast<std::int64_t>(i));
     }
 
+    // The Steuerung of this run, with the page's script as its Oberflaeche;
+    // the calls below go to it.
+    void steuern(val oberflaeche) {
+        seite_ = std::make_unique<Seite>(std::move(oberflaeche));
+        steuerung_ = std::make_unique<sitzung::Steuerung>(sitzung_, *seite_, false);
+    }
+    void starten() { steuerung_->starten(); }
+    bool befehl(int index) { return gueltig(index) && steuerung_->waehlen(eintrag(index)); }
+    bool laeuft() const { return steuerung_->laeuft(); }
+    bool boxOffen() const { return steuerung_->boxOffen(); }
+    void boxGeschlossen(const std::string& art, const std::u16string& eingabe) {
+        steuerung_->boxGeschlossen(art == "Schluessel" ? sitzung::Box::Schluessel
+                                                       : sitzung::Box::Meldung,
+                                   eingabe);
+    }
+    // Whether a box takes a text of `laenge` units whose new part is
+    // `neu`, placed at [anfang, ende) of its text `alt`; refused with the
+    // message box otherwise. The length is judged first, so a paste of
+    // megabytes is not copied into the module.
+    bool nimmt(const std::string& feld, double laenge, const val& alt, double anfang, double ende,
+               const val& neu) {
+        const sitzung::Ort ort = ortAus(feld);
+        const std::string zuLang = sitzung::laengenEinwand(ort, static_cast<std::int64_t>(laenge));
+        if (!zuLang.empty()) {
+            steuerung_->abweisen(ort, zuLang);
+            return false;
+        }
+        const std::u16string a = alt.as<std::u16string>();
+        const auto von = static_cast<std::size_t>(anfang);
+        const auto bis = static_cast<std::size_t>(ende);
+        return steuerung_->nimmt(ort, a.substr(0, von) + neu.as<std::u16string>() + a.substr(bis));
+    }
+    void fokusBekommen(const std::string& ort) { steuerung_->fokusBekommen(ortAus(ort)); }
+    std::string fokus() const { return ortName(steuerung_->fokus()); }
+    void tab(bool vor) { steuerung_->tab(vor); }
+    val taste(sitzung::Taste t) { return alsObjekt(steuerung_->menueTaste(t)); }
+    val klickTitel(int index) {
+        return gueltig(index) ? alsObjekt(steuerung_->titelKlick(eintrag(index))) : val::null();
+    }
+    val zeigeTitel(int index) {
+        return gueltig(index) ? alsObjekt(steuerung_->titelZeigen(eintrag(index))) : val::null();
+    }
+    val klickEintrag(int index) {
+        return gueltig(index) ? alsObjekt(steuerung_->eintragKlick(eintrag(index))) : val::null();
+    }
+    void menueVerlassen() { steuerung_->menueVerlassen(); }
+    val menuestand() const { return standObjekt(steuerung_->menuestand()); }
+
   private:
     using Zeiger = sitzung::Menueschritt (*)(const sitzung::Menuestand&, sitzung::Eintrag,
                                              const sitzung::Menuezustaende&);
@@ -271,6 +379,8 @@ class Tarnbild {
     }
 
     sitzung::Sitzung sitzung_;
+    std::unique_ptr<Seite> seite_;
+    std::unique_ptr<sitzung::Steuerung> steuerung_;
 };
 
 } // namespace
@@ -279,6 +389,15 @@ class Tarnbild {
 // what a listed line costs.
 double belegt() {
     return static_cast<double>(mallinfo().uordblks);
+}
+
+// The pauses a screen reader needs, in milliseconds.
+val pausen() {
+    val o = val::object();
+    o.set("titel", sitzung::kTitelPauseMs);
+    o.set("box", sitzung::kBoxPauseMs);
+    o.set("ansage", sitzung::kAnsagePauseMs);
+    return o;
 }
 
 EMSCRIPTEN_BINDINGS(tarnbild) {
@@ -303,6 +422,7 @@ EMSCRIPTEN_BINDINGS(tarnbild) {
     emscripten::function("layout", &layout);
     emscripten::function("menue", &menue);
     emscripten::function("texte", &texte);
+    emscripten::function("pausen", &pausen);
     emscripten::class_<Tarnbild>("Tarnbild")
         .constructor<const std::string&>()
         .function("aktivieren", &Tarnbild::aktivieren)
@@ -323,5 +443,21 @@ EMSCRIPTEN_BINDINGS(tarnbild) {
         .function("bild", &Tarnbild::bild)
         .function("zeilen", &Tarnbild::zeilen)
         .function("listenname", &Tarnbild::listenname)
-        .function("zeile", &Tarnbild::zeile);
+        .function("zeile", &Tarnbild::zeile)
+        .function("steuern", &Tarnbild::steuern)
+        .function("starten", &Tarnbild::starten)
+        .function("befehl", &Tarnbild::befehl)
+        .function("laeuft", &Tarnbild::laeuft)
+        .function("boxOffen", &Tarnbild::boxOffen)
+        .function("boxGeschlossen", &Tarnbild::boxGeschlossen)
+        .function("nimmt", &Tarnbild::nimmt)
+        .function("fokusBekommen", &Tarnbild::fokusBekommen)
+        .function("fokus", &Tarnbild::fokus)
+        .function("tab", &Tarnbild::tab)
+        .function("taste", &Tarnbild::taste)
+        .function("klickTitel", &Tarnbild::klickTitel)
+        .function("zeigeTitel", &Tarnbild::zeigeTitel)
+        .function("klickEintrag", &Tarnbild::klickEintrag)
+        .function("menueVerlassen", &Tarnbild::menueVerlassen)
+        .function("menuestand", &Tarnbild::menuestand);
 }

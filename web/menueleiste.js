@@ -1,13 +1,13 @@
 // The menu bar, built from the session's menu tree, with the states the
 // session holds. Every key and click in the menus goes to the session's
-// interaction model, and the bar shows the state it answers; leaving the menus
-// gives the focus back to the control that had it.
+// Steuerung, which moves the menus by its interaction model, says where the
+// keyboard goes when they are left, and runs the chosen entry; the bar shows
+// the state it is given.
 (function (S) {
   'use strict';
 
-  // menue: the session's tree; waehlen(index): runs an entry; fokus: the
-  // manager's memory of the control that had the focus.
-  S.menueleiste = function ({ sitzung, menue, waehlen, fokus, $ }) {
+  // sitzung: the run with its Steuerung; menue: the session's tree.
+  S.menueleiste = function ({ sitzung, menue, $ }) {
     const leiste = $('Menueleiste');
     const oben = [];   // the entries of the menu bar: {index, el, liste, kinder}
 
@@ -59,18 +59,13 @@
       });
     }
 
-    // Where the keyboard is in the menus, as the interaction model keeps it:
-    // entry numbers, titel -1 when the menus do not have the keyboard.
-    const AUS = { titel: -1, eintrag: -1, offen: false };
-    let stand = AUS;
     let offen = null; // the open menu's entry of the bar
     const kopfVon = (index) => oben.find((o) => o.index === index);
+    const imMenue = () => sitzung.menuestand().titel >= 0;
 
-    // Shows the model's step: the open menu and the focus follow its state;
-    // then the menus are left and an entry chosen, if the step says so.
-    function anwenden(schritt) {
-      if (stand.titel < 0 && schritt.stand.titel >= 0) fokus.merken();
-      stand = schritt.stand;
+    // Shows where the Steuerung put the keyboard in the menus: the open menu,
+    // and the focus on its ready item or on the title; no title: all shut.
+    function darstellen(stand) {
       const kopf = kopfVon(stand.titel);
       const neu = stand.offen && kopf && kopf.liste ? kopf : null;
       if (offen !== neu) {
@@ -78,25 +73,7 @@
         zeigen(neu, true);
         offen = neu;
       }
-      if (schritt.verlassen || !kopf) {
-        beenden();
-      } else {
-        (stand.eintrag >= 0 ? $(menue[stand.eintrag].name) : kopf.el).focus();
-      }
-      if (schritt.waehlen >= 0) waehlen(schritt.waehlen);
-      return schritt.behandelt;
-    }
-
-    // Closes every menu; the focus goes back to the control that had it.
-    function beenden() {
-      schliessen();
-      fokus.zurueck();
-    }
-
-    function schliessen() {
-      stand = AUS;
-      zeigen(offen, false);
-      offen = null;
+      if (kopf) (stand.eintrag >= 0 ? $(menue[stand.eintrag].name) : kopf.el).focus();
     }
 
     // Shows or hides the menu of an entry of the bar (none: nothing).
@@ -119,23 +96,23 @@
       // bar's empty part closes the menus.
       leiste.addEventListener('mousedown', (e) => {
         e.preventDefault();
-        if (stand.titel >= 0 && e.target === leiste) beenden();
+        if (e.target === leiste) sitzung.menueVerlassen();
       });
       for (const o of oben) {
-        o.el.addEventListener('click', () => anwenden(sitzung.titelKlick(stand, o.index)));
+        o.el.addEventListener('click', () => sitzung.klickTitel(o.index));
         // Hover follows a mouse only: a tap's emulated mouse move would open
         // the tapped menu, and its click then close it again.
         o.el.addEventListener('pointerenter', (e) => {
-          if (e.pointerType === 'mouse' && stand.titel >= 0) anwenden(sitzung.titelZeigen(stand, o.index));
+          if (e.pointerType === 'mouse' && imMenue()) sitzung.zeigeTitel(o.index);
         });
         for (const k of o.kinder) {
-          k.el.addEventListener('click', () => anwenden(sitzung.eintragKlick(stand, k.index)));
+          k.el.addEventListener('click', () => sitzung.klickEintrag(k.index));
         }
       }
       // A press outside closes the menus and gives the focus back; a control
       // pressed takes it after that.
       document.addEventListener('mousedown', (e) => {
-        if (stand.titel >= 0 && !leiste.contains(e.target)) beenden();
+        if (!leiste.contains(e.target)) sitzung.menueVerlassen();
       });
     }
 
@@ -143,20 +120,18 @@
       einrichten() {
         bauen();
         mausEinrichten();
-        // Leaving the menus with the focus ends menu mode.
-        document.addEventListener('focusin', (e) => {
-          if (stand.titel >= 0 && !leiste.contains(e.target)) schliessen();
-        });
       },
+
+      darstellen,
 
       // A key while the menus have the keyboard, or the menu key: true if the
       // menus used it.
       taste(e) {
         const name = S.tastenname(e);
-        if (stand.titel < 0 && name !== 'Menuetaste') return false;
-        const schritt = sitzung.menueTaste(stand, Module.Taste[name ?? 'Andere']);
+        if (!imMenue() && name !== 'Menuetaste') return false;
+        const schritt = sitzung.taste(Module.Taste[name ?? 'Andere']);
         if (schritt.behandelt) { e.preventDefault(); e.stopPropagation(); }
-        return anwenden(schritt);
+        return schritt.behandelt;
       },
 
       // The check marks and enabled states as the session holds them.
