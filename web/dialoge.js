@@ -3,9 +3,9 @@
 (function (S) {
   'use strict';
 
-  // stille(): called as a box opens, so that nothing said before it is
-  // said again while it is open or after it closes.
-  const OEFFNEN_NACH = 150; // ms
+  // oeffnenNach: the session's pause before a box opens, in ms; stille():
+  // called as a box opens, so that nothing said before it is said again
+  // while it is open or after it closes.
   // Firefox takes the whole page behind a modal box out of the accessibility
   // tree, and with it the control a screen reader heard last; Orca 43 then
   // loses its place and says nothing of the box, or nothing at all from then
@@ -15,28 +15,45 @@
   // nothing. Chromium and WebKit keep the page's tree and get a modal box.
   const SELBST_MODAL = CSS.supports('-moz-orient', 'inline');
 
-  S.dialoge = function ($, stille) {
-    // Tab and Shift+Tab go round the box's own controls and never leave it;
-    // Escape cancels a box that the page keeps modal itself.
-    function falle(dialog) {
-      dialog.addEventListener('keydown', (e) => {
-        if (e.key === 'Escape' && SELBST_MODAL) {
-          e.preventDefault();
-          dialog.dispatchEvent(new Event('cancel', { cancelable: true }));
-          return;
-        }
-        if (!S.istTab(e)) return;
-        const ziele = [...dialog.querySelectorAll('input, button')];
-        const i = ziele.indexOf(document.activeElement);
-        e.preventDefault();
-        ziele[S.rund(i + (e.shiftKey ? -1 : 1), ziele.length)].focus();
-      });
-    }
+  S.dialoge = function ($, oeffnenNach, stille) {
     for (const dialog of [$('Schluesseldialog'), $('Meldung')]) {
-      falle(dialog);
       if (SELBST_MODAL) dialog.classList.add('selbst');
     }
-    const offenerDialog = () => document.querySelector('dialog[open]');
+    // The box on top: a refused key's message sits over the key box.
+    const offenerDialog = () => [...document.querySelectorAll('dialog[open]')].pop() ?? null;
+    const ziele = (dialog) => [...dialog.querySelectorAll('input, button')];
+
+    // Every key while a box is open is the box's, wherever the focus is, so
+    // that a box stays modal even when the browser took the focus away.
+    // Tab and Shift+Tab go round the box's own controls; Escape cancels a box
+    // that the page keeps modal itself; a printable key outside a text field
+    // types nothing, and so starts no quick find of Firefox ("/", "'"),
+    // which would take the focus out of the page.
+    document.addEventListener('keydown', (e) => {
+      const dialog = offenerDialog();
+      if (!dialog) return;
+      if (!dialog.contains(document.activeElement)) ziele(dialog)[0].focus();
+      if (e.key === 'Escape' && SELBST_MODAL) {
+        e.preventDefault();
+        dialog.dispatchEvent(new Event('cancel', { cancelable: true }));
+      } else if (S.istTab(e)) {
+        const z = ziele(dialog);
+        const i = z.indexOf(document.activeElement);
+        e.preventDefault();
+        z[S.rund(i + (e.shiftKey ? -1 : 1), z.length)].focus();
+      } else if (S.tippt(e) && !e.target.matches('input')) {
+        e.preventDefault();
+      }
+    }, { capture: true });
+    // A focus that leaves an open box, or falls to the document, comes back.
+    document.addEventListener('focusout', (e) => {
+      const dialog = offenerDialog();
+      if (!dialog || (e.relatedTarget && dialog.contains(e.relatedTarget))) return;
+      setTimeout(() => {
+        const jetzt = offenerDialog();
+        if (jetzt && !jetzt.contains(document.activeElement)) ziele(jetzt)[0].focus();
+      }, 0);
+    });
 
     // While a box that the page keeps modal is open, a press or click outside
     // it reaches nothing.
@@ -45,11 +62,8 @@
       if (offen && !offen.contains(e.target)) { e.preventDefault(); e.stopPropagation(); }
     };
     const ZEIGER = ['pointerdown', 'mousedown', 'mouseup', 'click', 'dblclick', 'touchstart'];
-    function abschirmen(an) {
-      for (const art of ZEIGER) {
-        if (an) document.addEventListener(art, draussen, { capture: true, passive: false });
-        else document.removeEventListener(art, draussen, { capture: true });
-      }
+    if (SELBST_MODAL) {
+      for (const art of ZEIGER) document.addEventListener(art, draussen, { capture: true, passive: false });
     }
 
     // Shows a modal box and resolves with its value once it is closed: a
@@ -63,7 +77,6 @@
           if (!offen) return;
           offen = false;
           dialog.removeEventListener('cancel', abbruch);
-          if (SELBST_MODAL) abschirmen(false);
           fertig(wert);
         };
         const schliessen = (wert) => { dialog.close(); melden(wert); };
@@ -77,13 +90,11 @@
         // focus as part of it and say nothing (Orca in Firefox).
         setTimeout(() => {
           if (!offen) return;
-          if (SELBST_MODAL) {
-            abschirmen(true);
-            dialog.show();
-          } else dialog.showModal();
+          if (SELBST_MODAL) dialog.show();
+          else dialog.showModal();
           fokus.focus();
           if (abschluss.geoeffnet) abschluss.geoeffnet();
-        }, OEFFNEN_NACH);
+        }, oeffnenNach);
       });
     }
 

@@ -29,6 +29,9 @@ var Tarnbildseite = {};
   // "Unidentified", and only its key position says Tab.
   S.istTab = (e) => (e.key === 'Tab' || e.code === 'Tab') && !e.altKey && !e.ctrlKey && !e.metaKey;
 
+  // A key that types a character (Space aside, which presses a button).
+  S.tippt = (e) => e.key.length === 1 && e.key !== ' ' && !e.altKey && !e.ctrlKey && !e.metaKey && !e.isComposing;
+
   // A key event as the name of the interaction model's key (Module.Taste),
   // or null for a key that the menus and the list leave to the browser.
   const NAMEN = {

@@ -51,6 +51,9 @@
     // current line and the first line shown.
     function taste(e) {
       const name = S.tastenname(e);
+      // A typed character does nothing here, and starts no quick find of
+      // Firefox, which would take the focus out of the page.
+      if (S.tippt(e)) e.preventDefault();
       if (!name || n === 0) return;
       const sichtbar = Math.max(1, Math.floor(hoehe() / zh));
       const erste = Math.floor(oben / zh);

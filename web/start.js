@@ -1,11 +1,11 @@
 // The page of the browser edition: the manager that starts the session and
 // holds one part per component (menu bar, list, pictures, boxes). It builds
-// the window from the session's tables (layout, menu tree, texts), hands each
-// chosen menu item to the session and shows the answer; it decides no refusal
-// and writes no text of its own.
+// the window from the session's tables (layout, menu tree, texts) and is the
+// Oberflaeche of the session's Steuerung: it hands each key, click, Tab and
+// box answer to it and does what it asks; it decides no refusal, no step of a
+// command, no place of the keyboard, and writes no text of its own.
 //
-// Keyboard: the focus starts in Text2; Tab and Shift+Tab cycle List1, Text2,
-// Text3. F10 or Alt+M opens the menu bar, as F10 does in the desktop window:
+// Keyboard: F10 or Alt+M opens the menu bar, as F10 does in the desktop window:
 // a real F10 (an X11 key press, not only a script's event) reaches the page
 // in Chromium, Firefox and WebKitGTK, which keep it for themselves only when
 // the page does not take it.
@@ -14,6 +14,7 @@
 
   const $ = (id) => document.getElementById(id);
   const RING = ['List1', 'Text2', 'Text3'];
+  const PAUSEN = () => Module.pausen();
 
   function beschriften(t, sitzung) {
     $('Label1').textContent = t.label1;
@@ -84,62 +85,73 @@
     const region = $('Ansage');
     region.textContent = '';
     clearTimeout(ansageZeit);
-    if (text) ansageZeit = setTimeout(() => { region.textContent = text; }, 30);
+    if (text) ansageZeit = setTimeout(() => { region.textContent = text; }, PAUSEN().ansage);
   }
 
-  // The control of the ring that had the focus last, to give it back when
-  // the menus or a box close.
-  function fokusGedaechtnis() {
-    let letzte = 'Text2';
-    for (const name of RING) $(name).addEventListener('focus', () => { letzte = name; });
-    return {
-      merken() {
-        const a = document.activeElement;
-        if (a && RING.includes(a.id)) letzte = a.id;
-      },
-      zurueck() {
-        if (document.activeElement !== $(letzte)) $(letzte).focus();
-      },
+  // The controls the Steuerung names, each by the element that takes the keyboard.
+  const ELEMENT = { Schluessel: 'Schluessel', Meldung: 'Meldung_OK' };
+  function fokusSetzen(ort) {
+    const el = $(ELEMENT[ort] ?? ort);
+    if (!el || ort === 'Menue') return;
+    // A control that has the focus already (a box closed gives it back) gets
+    // it anew: a screen reader hears where the keyboard is, and over a list
+    // it stays in focus mode, where the next Down moves the list's line.
+    if (document.activeElement === el) el.blur();
+    el.focus();
+  }
+
+  // Every way a text reaches a box (typed, pasted, dropped) asks the
+  // Steuerung first; a refused one leaves the box as it was.
+  function begrenzen(sitzung, el, ort) {
+    const pruefen = (e, neu) => {
+      if (!neu) return;
+      const a = el.selectionStart;
+      const b = el.selectionEnd;
+      const laenge = el.value.length - (b - a) + neu.length;
+      if (!sitzung.nimmt(ort, laenge, el.value, a, b, neu)) {
+        e.preventDefault();
+        e.stopImmediatePropagation();
+      }
     };
+    el.addEventListener('paste', (e) => pruefen(e, e.clipboardData && e.clipboardData.getData('text/plain')));
+    el.addEventListener('drop', (e) => pruefen(e, e.dataTransfer && e.dataTransfer.getData('text/plain')));
+    el.addEventListener('beforeinput', (e) => {
+      const t = e.inputType;
+      if (!t.startsWith('insert') || t === 'insertFromPaste' || t === 'insertFromDrop') return;
+      pruefen(e, t === 'insertLineBreak' || t === 'insertParagraph' ? '\n' : e.data);
+    });
   }
 
   function starten() {
     const sitzung = new Module.Tarnbild(S.dezimaltrenner());
     const menue = Module.menue();
-    const fokus = fokusGedaechtnis();
-    const dialoge = S.dialoge($, () => ansagen(''));
+    const dialoge = S.dialoge($, PAUSEN().box, () => ansagen(''));
     const bilder = S.bilder(sitzung, $);
     const liste = S.liste(sitzung, $);
-    let laeuft = false;
+    const menueleiste = S.menueleiste({ sitzung, menue, $ });
+    const TEXTE = {
+      Titel: (t) => { document.title = t; },
+      Tooltip: (t) => { $('Picture2').title = t; },
+      Text2: (t) => { $('Text2').value = t; },
+      Text3: (t) => { $('Text3').value = t; },
+    };
 
-    // Shows what a command answered; resolves once a message box is closed.
-    function zeigen(a) {
-      if (a.titel !== undefined) document.title = a.titel;
-      if (a.tooltip !== undefined) $('Picture2').title = a.tooltip;
-      if (a.text2 !== undefined) $('Text2').value = a.text2;
-      if (a.text3 !== undefined) $('Text3').value = a.text3;
-      if (a.neueZeilen > 0) liste.gewachsen();
-      if (a.bildGeaendert) bilder.malen(1);
-      menueleiste.zustaende();
-      if (a.ansage) ansagen(a.ansage);
-      return a.meldung ? dialoge.meldung(a.meldung, a.warnung) : Promise.resolve();
-    }
-
-    async function waehlen(index) {
-      if (laeuft) return; // one command at a time, its boxes included
-      laeuft = true;
-      try {
-        let schluessel = '';
-        if (sitzung.fragtSchluessel(index)) schluessel = await dialoge.schluessel();
-        const text2 = sitzung.liestText(index) ? $('Text2').value : '';
-        await zeigen(sitzung.waehlen(index, text2, schluessel));
-      } finally {
-        laeuft = false;
-        fokus.zurueck();
-      }
-    }
-
-    const menueleiste = S.menueleiste({ sitzung, menue, waehlen, fokus, $ });
+    sitzung.steuern({
+      boxZeigen(art, text, warnung) {
+        const box = art === 'Schluessel' ? dialoge.schluessel() : dialoge.meldung(text, warnung);
+        box.then((wert) => sitzung.boxGeschlossen(art, wert ?? ''));
+      },
+      fokusSetzen,
+      ansagen,
+      menueZeigen(stand) {
+        menueleiste.darstellen(stand);
+        menueleiste.zustaende();
+      },
+      bildMalen: () => bilder.malen(1),
+      zeilenAnhaengen: () => liste.gewachsen(),
+      textSetzen: (ziel, text) => TEXTE[ziel](text),
+      text2: () => $('Text2').value,
+    });
 
     // A press on what is no control (a picture, the background, a box's
     // text) leaves the focus where it was, instead of on the document.
@@ -150,16 +162,19 @@
     }
 
     function tastaturEinrichten() {
+      for (const name of RING) $(name).addEventListener('focus', () => sitzung.fokusBekommen(name));
       document.addEventListener('keydown', (e) => {
         if (dialoge.offen()) return;
         if (menueleiste.taste(e)) return;
-        const i = RING.indexOf(e.target.id);
-        if (S.istTab(e) && i >= 0) {
+        if (S.istTab(e) && RING.includes(e.target.id)) {
           // No tab is typed into the text boxes: Tab always moves on.
           e.preventDefault();
-          $(RING[S.rund(i + (e.shiftKey ? -1 : 1), RING.length)]).focus();
+          sitzung.tab(!e.shiftKey);
         }
       });
+      begrenzen(sitzung, $('Text2'), 'Text2');
+      begrenzen(sitzung, $('Text3'), 'Text3');
+      begrenzen(sitzung, $('Schluessel'), 'Schluessel');
     }
 
     const auslegen = (nur) => {
@@ -177,10 +192,9 @@
     tastaturEinrichten();
     mausEinrichten();
     auslegen(0);
-    zeigen(sitzung.aktivieren()); // the activation step gives Picture2 its picture
+    sitzung.starten(); // the activation step gives Picture2 its picture; the keyboard goes to Text2
     window.addEventListener('resize', () => bilder.malen());
     ratioBeobachten(auslegen);
-    $('Text2').focus();
     window.tarnbildTest = testzugang(sitzung);
     // After the first frame with both pictures has been painted.
     requestAnimationFrame(() => setTimeout(() => {
