@@ -170,6 +170,14 @@ bool Menueleiste::eventFilter(QObject* objekt, QEvent* ereignis) {
     }
     if (ereignis->type() == QEvent::Show) {
         steuerung_.menueBetreten(); // by the pointer, too
+        // Qt says nothing of a menu that a click opened: the keyboard is in it now.
+        QTimer::singleShot(0, this, [this, menue = QPointer<QMenu>(qobject_cast<QMenu*>(objekt))] {
+            if (menue && menue->isVisible() && menue->activeAction() == nullptr &&
+                bereitMenue_ != menue && QAccessible::isActive()) {
+                QAccessibleEvent ereignis(menue, QAccessible::Focus);
+                QAccessible::updateAccessibility(&ereignis);
+            }
+        });
     }
     if (ereignis->type() == QEvent::Hide) {
         // A menu closed, by a click or a key: once Qt has settled whether
