@@ -1,10 +1,10 @@
 #!/usr/bin/python3
 """Hears the program as a blind pupil does: starts the screen reader Orca on
-the AT-SPI bus that zugang.sh set up, presses real keys with xdotool and
+the AT-SPI bus that xsitzung.sh set up, presses real keys with xdotool and
 collects what Orca says after each key from its debug log, where it writes
 every sentence it would speak (it runs with no speech synthesizer at all).
 
-usage: orca.py SZENE PID   (inside the bus of zugang.sh)
+usage: orca.py SZENE   (inside xsitzung.sh)
   fenster            the desktop window: key box, message box, list
   menuetitel         the desktop window: every menu title before its first
                      item, and disabled menus and items as unavailable
@@ -21,6 +21,8 @@ import subprocess
 import sys
 import tempfile
 import time
+
+import atspibus
 
 # Orca's own start script, without its refusal to run beside another Orca of
 # the same user (other test runs on the machine), with no synthesizer (the
@@ -122,7 +124,7 @@ class Orca:
     def taste(self, taste, hoechstens=2.5, still=0.4):
         """Presses a key; returns what Orca says to it."""
         self.saetze()
-        subprocess.run(["xdotool", "key", "--clearmodifiers", taste], check=True)
+        atspibus.taste(taste)
         gehoert = self.warten(hoechstens, still)
         self.mitschrift.append((taste, gehoert))
         print(f"orca: {taste:>10} -> {' | '.join(gehoert)}", flush=True)
@@ -175,34 +177,36 @@ def waehlen(orca, eintrag, menue=None):
     raise RuntimeError(f"{eintrag!r} im Menü nicht gehört")
 
 
-# Keys in the menus and the sentences Orca must say to them, in this order:
-# each title before the item its menu readies, a disabled menu or item as
-# unavailable ("ausgegraut").
+# Keys in the menus and the entries Orca must name to them, in this order:
+# each title before the item its menu readies. What it says of an entry comes
+# from the session's menu table: a disabled one is unavailable ("ausgegraut").
 MENUEWEGE = [
-    ("F10", ["Verschlüsseln.", "Text einfügen."]),
-    ("Right", ["Entschlüsseln ausgegraut."]),
-    ("Right", ["Anzeige.", "letztes Bit anzeigen."]),
-    ("Right", ["Info.", "Info zum Bild."]),
-    ("Right", ["Ende."]),
-    ("Right", ["Verschlüsseln.", "Text einfügen."]),
-    ("Left", ["Ende."]),
-    ("Left", ["Info.", "Info zum Bild."]),
+    ("F10", ["M_Text_im_Fenster_verschluesseln", "M_text_einfuegen"]),
+    ("Right", ["M_entschluesseln"]),
+    ("Right", ["M_anzeige", "M_letztes_Bit_anzeigen"]),
+    ("Right", ["M_Info", "M_Info_zum_Bild"]),
+    ("Right", ["M_Ende"]),
+    ("Right", ["M_Text_im_Fenster_verschluesseln", "M_text_einfuegen"]),
+    ("Left", ["M_Ende"]),
+    ("Left", ["M_Info", "M_Info_zum_Bild"]),
     ("Escape", []),
-    ("F10", ["Verschlüsseln.", "Text einfügen."]),
-    ("Right", ["Entschlüsseln ausgegraut."]),
-    ("Tab", ["Anzeige.", "letztes Bit anzeigen."]),
-    ("Down", ["letztes Bit auf 0 setzen."]),
-    ("Down", ["letztes Bit auf 1 setzen."]),
-    ("Down", ["letztes Bit auf Zufall setzen."]),
-    ("Down", ["Positionen anzeigen ausgegraut."]),
-    ("Down", ["Bits anzeigen ausgegraut."]),
+    ("F10", ["M_Text_im_Fenster_verschluesseln", "M_text_einfuegen"]),
+    ("Right", ["M_entschluesseln"]),
+    ("Tab", ["M_anzeige", "M_letztes_Bit_anzeigen"]),
+    ("Down", ["M_letztes_Bit_auf_0"]),
+    ("Down", ["M_letztes_Bit_auf_1"]),
+    ("Down", ["M_letztes_Bit_auf_Zufall_setzen"]),
+    ("Down", ["M_Positionen_anzeigen"]),
+    ("Down", ["M_Bits_anzeigen"]),
     ("Escape", []),
 ]
 
 
 def titel_hoeren(orca, fehler):
     """Round the menus by keyboard: every title, every item, every state."""
-    for taste, erwartet in MENUEWEGE:
+    satz = {n: titel + ("." if an else " ausgegraut.") for n, _, titel, an in atspibus.menue()}
+    for taste, namen in MENUEWEGE:
+        erwartet = [satz[n] for n in namen]
         gehoert = orca.taste(taste, still=MENUE_STILL)
         rest = iter(gehoert)
         if not all(any(s.startswith(satz) for s in rest) for satz in erwartet):
