@@ -47,9 +47,13 @@ sys.argv = ["orca"] + sys.argv[1:]
 sys.exit(orca["main"]())
 """
 # A menu opened from the keyboard readies its first item half a second after
-# its title has focus, so that the title is heard; what follows F10, Left,
-# Right and Tab is waited for longer than that.
-MENUE_STILL = 0.8
+# its title has focus, so that the title is heard: after the title of a menu
+# that can be opened, its item is waited for.
+OFFENE_MENUES = {titel + "." for _, art, titel, an in atspibus.menue() if art == "Menue" and an}
+
+
+def menue_fertig(gehoert):
+    return bool(gehoert) and gehoert[-1] not in OFFENE_MENUES
 FENSTER = "Tarnbild - Demo"
 SATZ = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: voice=\w+)? ?\{", re.S)
 
@@ -103,8 +107,9 @@ class Orca:
             raise RuntimeError(f"Orca nennt das Fenster {FENSTER!r} nicht: {gehoert}")
         return gehoert
 
-    def warten(self, hoechstens, still):
-        """Sentences until `still` seconds passed without one, at most `hoechstens`."""
+    def warten(self, hoechstens, still, fertig=None):
+        """Sentences until `still` seconds passed without one, and, if given,
+        fertig(sentences) holds; at most `hoechstens` long."""
         gehoert = []
         start = letzter = time.monotonic()
         while True:
@@ -113,7 +118,7 @@ class Orca:
             if neu:
                 gehoert += neu
                 letzter = jetzt
-            if gehoert and jetzt - letzter >= still:
+            if gehoert and jetzt - letzter >= still and (fertig is None or fertig(gehoert)):
                 return gehoert
             if jetzt - start >= hoechstens:
                 return gehoert
@@ -121,11 +126,11 @@ class Orca:
                 raise RuntimeError("Orca ist beendet")
             time.sleep(0.05)
 
-    def taste(self, taste, hoechstens=2.5, still=0.4):
+    def taste(self, taste, hoechstens=2.5, still=0.4, fertig=None):
         """Presses a key; returns what Orca says to it."""
         self.saetze()
         atspibus.taste(taste)
-        gehoert = self.warten(hoechstens, still)
+        gehoert = self.warten(hoechstens, still, fertig)
         self.mitschrift.append((taste, gehoert))
         print(f"orca: {taste:>10} -> {' | '.join(gehoert)}", flush=True)
         return gehoert
@@ -165,11 +170,11 @@ def einmal(gehoert, satz, fehler):
 def waehlen(orca, eintrag, menue=None):
     """Chooses a menu item as a pupil does, by ear: F10, Right until the menu
     (or its item) is heard, Down until the item is heard, Return."""
-    gehoert = orca.taste("F10", still=MENUE_STILL)
+    gehoert = orca.taste("F10", hoechstens=10, fertig=menue_fertig)
     for _ in range(6):
         if menue is None or enthaelt(gehoert, menue) or enthaelt(gehoert, eintrag):
             break
-        gehoert = orca.taste("Right", still=MENUE_STILL)
+        gehoert = orca.taste("Right", hoechstens=10, fertig=menue_fertig)
     for _ in range(14):
         if gehoert and gehoert[-1].startswith(eintrag):
             return orca.taste("Return", hoechstens=4)
@@ -207,7 +212,7 @@ def titel_hoeren(orca, fehler):
     satz = {n: titel + ("." if an else " ausgegraut.") for n, _, titel, an in atspibus.menue()}
     for taste, namen in MENUEWEGE:
         erwartet = [satz[n] for n in namen]
-        gehoert = orca.taste(taste, still=MENUE_STILL)
+        gehoert = orca.taste(taste, hoechstens=10, fertig=menue_fertig)
         rest = iter(gehoert)
         if not all(any(s.startswith(satz) for s in rest) for satz in erwartet):
             fehler.append(f"{taste}: erwartet {erwartet}, gesagt {gehoert}")
