@@ -13,18 +13,21 @@ const befehl = (id) => (page) => waehle(page, id);
 const schluesselBox = folge(befehl('M_den_Schluessel_festlegen'), (p) => warteDialog(p, 'Schluesseldialog'));
 const anzeige = (page) => insMenue(page, 'M_anzeige');
 const positionen = folge(befehl('M_text_einfuegen'), schluessel, befehl('M_Positionen_ermitteln'));
+const bisP = (page) => drueckeBis(page, 'ArrowDown', 'M_Positionen_anzeigen', 20);
 const nichts = async () => {};
 
 // [state, its element, to a place without the state, on to the state, the first screenshot's place
-// for the element (a separator against the menu 2 px above it)]
+// for the element (a separator against the menu 2 px above it)]; a highlighted entry, disabled and
+// enabled, differs by its colour alone.
 const ZUSTAENDE = [
   ['highlighted title', 'M_Ende', tasten('F10'), tasten('ArrowLeft')],
   ['highlighted item', 'M_den_Schluessel_festlegen', tasten('F10'), tasten('ArrowDown')],
   ['open menu', 'M_Text_im_Fenster_verschluesseln_Liste', nichts, tasten('F10')],
   ['enabled title', 'M_entschluesseln', nichts, folge(positionen, befehl('M_Text_verschluesseln'))],
-  ['disabled title highlighted', 'M_entschluesseln', tasten('F10'), tasten('ArrowRight')],
+  ['disabled title highlighted', 'M_entschluesseln', tasten('F10', 'ArrowRight'),
+    folge(tasten('F10'), positionen, befehl('M_Text_verschluesseln'), tasten('F10', 'ArrowRight'))],
   ['enabled item', 'M_Positionen_anzeigen', anzeige, folge(tasten('F10'), positionen, anzeige)],
-  ['disabled item highlighted', 'M_Bits_anzeigen', anzeige, (p) => drueckeBis(p, 'ArrowDown', 'M_Bits_anzeigen', 20)],
+  ['disabled item highlighted', 'M_Positionen_anzeigen', folge(anzeige, bisP), folge(tasten('F10'), positionen, anzeige, bisP)],
   ['check mark', 'M_den_Schluessel_festlegen', tasten('F10'), folge(tasten('F10'), schluessel, tasten('F10'))],
   ['separator', 'M_Trenner5', tasten('F10'), nichts, -2],
   // Away from List1, so that its focus ring plays no part.
