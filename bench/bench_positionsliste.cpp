@@ -75,7 +75,7 @@ void BM_Positionsliste_Anhaengen(benchmark::State& state) {
 BENCHMARK(BM_Positionsliste_Anhaengen)
     ->Arg(1)
     ->Arg(50)
-    ->Iterations(20)
+    ->Iterations(messung::mal(20))
     ->Unit(benchmark::kMillisecond)
     ->Apply(messung::spanne);
 

@@ -83,8 +83,8 @@ void BM_Schluessel_TasteDanach(benchmark::State& state) {
 }
 
 const std::vector<std::vector<std::int64_t>> kFaelle = {{1 << 10, 1 << 15, 1 << 20}, {1, 0}};
-BENCHMARK(BM_Schluessel_Einfuegen)->ArgsProduct(kFaelle)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(BM_Schluessel_TasteDanach)->ArgsProduct(kFaelle)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_Schluessel_Einfuegen)->ArgsProduct(kFaelle)->Unit(benchmark::kMillisecond)->Iterations(messung::mal(3));
+BENCHMARK(BM_Schluessel_TasteDanach)->ArgsProduct(kFaelle)->Unit(benchmark::kMillisecond)->Iterations(messung::mal(10));
 
 } // namespace
 

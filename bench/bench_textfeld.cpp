@@ -74,7 +74,7 @@ void BM_Text2_Taste(benchmark::State& state) {
     }
     state.SetLabel(kArten[state.range(0)]);
 }
-BENCHMARK(BM_Text2_Taste)->DenseRange(0, 4)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_Text2_Taste)->DenseRange(0, 4)->Unit(benchmark::kMillisecond)->Iterations(messung::mal(20));
 
 void BM_Text2_Einfuegen(benchmark::State& state) {
     app::Form1 f;
@@ -96,7 +96,7 @@ void BM_Text2_Einfuegen(benchmark::State& state) {
     }
     state.SetLabel(kArten[state.range(0)]);
 }
-BENCHMARK(BM_Text2_Einfuegen)->DenseRange(0, 4)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_Text2_Einfuegen)->DenseRange(0, 4)->Unit(benchmark::kMillisecond)->Iterations(messung::mal(5));
 
 } // namespace
 

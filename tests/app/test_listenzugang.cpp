@@ -1,7 +1,7 @@
 // List1 as a screen reader sees it, offscreen: a table of one column whose
 // cells are found by absolute row, a bounded number of cells alive however
 // many lines are read. That arrowing names the row is read over the real
-// AT-SPI bus (tests/x11/zugang.sh): offscreen, Qt has no accessibility to activate.
+// AT-SPI bus (tests/x11/xsitzung.sh): offscreen, Qt has no accessibility to activate.
 #include "app/Listenzugang.h"
 #include "EigeneListe.h"
 

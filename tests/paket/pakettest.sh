@@ -107,13 +107,7 @@ grep -qw 'qt6-wayland' <<<"$empf" || fehler "das Paket empfiehlt qt6-wayland nic
 
 startet() { # startet PROGRAMM: the window "Tarnbild - Demo" appears
   env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
-  xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
-    "$1" & pid=$!
-    for _ in $(seq 100); do
-      if xdotool search --name "^Tarnbild - Demo$" >/dev/null 2>&1; then kill $pid; exit 0; fi
-      sleep 0.1
-    done
-    kill $pid; exit 1' _ "$1" 2>/dev/null
+    xvfb-run -a -s "-screen 0 1024x768x24" "$quelle/tests/x11/xsitzung.sh" true -- "$1" >/dev/null
 }
 startet "$wurzel/usr/bin/punktgarten" || fehler "das entpackte Programm zeigt kein Fenster"
 echo "pakettest: entpacktes Programm startet"

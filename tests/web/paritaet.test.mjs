@@ -7,7 +7,7 @@ import { ENGINES, starte, oeffne } from './lib/browser.mjs';
 import { gemalt } from './lib/seite.mjs';
 
 const TABELLE = JSON.parse(readFileSync(new URL('../paritaet.json', import.meta.url), 'utf8'));
-const TASTEN = { Right: 'ArrowRight', Left: 'ArrowLeft', Up: 'ArrowUp', Down: 'ArrowDown', Return: 'Enter' };
+const TASTEN = TABELLE.tastennamen.puppeteer;
 
 async function druecken(page, tasten) {
   for (const t of tasten) {
@@ -100,9 +100,13 @@ for (const engine of ENGINES) {
     }
 
     it('List1 after "Text einfügen", the default key and the positions', async () => {
-      for (const tasten of TABELLE.liste.vorher) {
+      // Each road ends with its box open, or with none.
+      for (const { tasten, box } of TABELLE.liste.vorher) {
         await druecken(page, tasten);
-        await new Promise((r) => setTimeout(r, 300)); // a box opens or a command runs
+        await page.waitForFunction((b) => {
+          const offen = document.querySelector('dialog[open]');
+          return (offen ? document.getElementById(offen.getAttribute('aria-labelledby'))?.textContent : null) === (b ?? null);
+        }, { timeout: 10000 }, box);
       }
       const gefahren = [];
       const erwartet = [];

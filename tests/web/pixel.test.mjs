@@ -8,7 +8,7 @@ import { lesePng } from './lib/png.mjs';
 import { vergleiche } from './lib/raster.mjs';
 import { waehle, schluessel, bild, gemalt } from './lib/seite.mjs';
 
-const VERHAELTNISSE = [1, 1.25, 1.5, 2];
+const VERHAELTNISSE = [1, 1.25, 1.5, 2, 3]; // 3: a phone
 const ANSICHT = { width: 900, height: 600 };
 
 async function foto(page, dpr) {

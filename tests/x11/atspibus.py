@@ -1,29 +1,154 @@
-"""What the AT-SPI clients of zugang.sh share: the program on the bus, and
-the events that reach a client while it waits."""
+"""What the AT-SPI clients of xsitzung.sh share: the program on the bus, the
+menu table from the session, waiting for a condition while the events that
+arrive meanwhile reach their listeners, the keys, where the focus is, and a
+menu item chosen by its object name.
+usage as a command: atspibus.py waehle OBJECT_NAME   (inside xsitzung.sh)
+"""
+import os
+import subprocess
+import sys
 import time
 
 import gi
 
 gi.require_version("Atspi", "2.0")
-from gi.repository import GLib  # noqa: E402
+from gi.repository import Atspi, GLib  # noqa: E402
 import pyatspi  # noqa: E402
 
 
-def pumpen(sekunden):
-    """Waits, handing every event that arrives meanwhile to its listeners."""
+def warten(bedingung, sekunden=10):
+    """Hands every arriving event to its listeners until bedingung() holds,
+    at most `sekunden` long; returns whether it held."""
     kontext = GLib.MainContext.default()
     ende = time.monotonic() + sekunden
-    while time.monotonic() < ende:
+    while True:
         while kontext.iteration(False):
             pass
+        if bedingung():
+            return True
+        if time.monotonic() >= ende:
+            return False
         time.sleep(0.01)
 
 
-def programm(pid):
+def programm(pid=None):
     """The program's application object on the bus, or None after 20 s."""
-    for _ in range(200):
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.get_process_id() == pid:
-                return app
-        time.sleep(0.1)
-    return None
+    pid = int(os.environ["pid"]) if pid is None else pid
+    gefunden = []
+
+    def da():
+        gefunden[:] = [a for a in pyatspi.Registry.getDesktop(0)
+                       if a is not None and a.get_process_id() == pid]
+        return bool(gefunden)
+
+    return gefunden[0] if warten(da, 20) else None
+
+
+def taste(*tasten):
+    """Presses keys as a user does, in order (xdotool's names)."""
+    subprocess.run(["xdotool", "key", "--clearmodifiers", *tasten], check=True)
+
+
+def aktiv_ist(titel):
+    """Whether the window with the keyboard is titled `titel`."""
+    name = subprocess.run(["xdotool", "getactivewindow", "getwindowname"],
+                          capture_output=True, text=True).stdout.strip()
+    return name == titel
+
+
+def hauptfenster_aktiv():
+    """Whether the program's window has the keyboard (its caption follows the
+    commands, so it is known by its id, wid)."""
+    return subprocess.run(["xdotool", "getactivewindow"], capture_output=True,
+                          text=True).stdout.strip() == os.environ["wid"]
+
+
+def menue():
+    """The session's menu table: (name, kind, caption, enabled at start)."""
+    aus = subprocess.run([os.environ["SITZUNGSDATEN"], "menue"], capture_output=True,
+                         text=True, check=True).stdout
+    return [(n, a, t, e == "1") for n, a, t, e in (z.split("\t") for z in aus.splitlines())]
+
+
+def titel_und_text(name):
+    """The caption of the menu that holds entry `name`, and the entry's own."""
+    titel = None
+    for n, art, text, _ in menue():
+        if art in ("Menue", "Leiste"):
+            titel = text
+        if n == name:
+            return titel, text
+    raise KeyError(name)
+
+
+class Fokus:
+    """Every object that took the focus, as a screen reader is told."""
+
+    def __init__(self):
+        self.folge = []
+        self.zuhoerer = Atspi.EventListener.new(
+            lambda e: self.folge.append(e.source) if e.detail1 == 1 else None)
+        self.zuhoerer.register("object:state-changed:focused")
+
+    def leeren(self):
+        del self.folge[:]
+
+    def letzter(self):
+        return self.folge[-1] if self.folge else None
+
+    def wo(self):
+        """(menu title, item) of the menu entry with the focus; item None on a
+        title; (None, None) if the focus is not in the menus."""
+        o = self.letzter()
+        if o is None or o.getRoleName() != "menu item":
+            return None, None
+        if o.parent is not None and o.parent.getRoleName() == "popup menu":
+            return o.parent.name, o.name
+        return o.name, None
+
+    def ende(self):
+        self.zuhoerer.deregister("object:state-changed:focused")
+
+
+def waehle(name, fokus=None):
+    """Chooses an entry as a pupil does by keyboard: F10, Right until its menu
+    has the focus, Down until the entry has it, Return."""
+    eigener = fokus is None
+    fokus = fokus or Fokus()
+    titel, text = titel_und_text(name)
+    try:
+        fokus.leeren()
+        taste("F10")
+        if not warten(lambda: fokus.wo()[0] is not None):
+            raise RuntimeError("F10 öffnet die Menüs nicht")
+        for _ in range(len(menue())):
+            if fokus.wo()[0] == titel:
+                break
+            vorher = fokus.wo()[0]
+            taste("Right")
+            if not warten(lambda: fokus.wo()[0] != vorher):
+                raise RuntimeError(f"Rechts bleibt auf {vorher!r}")
+        if text != titel:
+            # The menu readies its first item a moment after its title.
+            if not warten(lambda: fokus.wo()[1] is not None):
+                raise RuntimeError(f"das Menü {titel!r} zeigt keinen Eintrag")
+            for _ in range(len(menue())):
+                if fokus.wo() == (titel, text):
+                    break
+                vorher = fokus.wo()
+                taste("Down")
+                if not warten(lambda: fokus.wo() != vorher):
+                    raise RuntimeError(f"Abwärts bleibt auf {vorher!r}")
+        if fokus.wo() != (titel, text if text != titel else None):
+            raise RuntimeError(f"{name} nicht erreicht: {fokus.wo()}")
+        taste("Return")
+    finally:
+        if eigener:
+            fokus.ende()
+
+
+if __name__ == "__main__" and sys.argv[1:2] == ["waehle"]:
+    try:
+        waehle(sys.argv[2])
+    except RuntimeError as e:
+        sys.exit(f"waehle: {e}")

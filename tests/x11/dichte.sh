@@ -5,70 +5,50 @@
 #  - every device pixel of Picture1 and Picture2 equals the Originalbild,
 #    enlarged in whole K x K blocks;
 #  - the frame lines of List1, Text2 and Text3 are drawn on all four sides.
-# usage: dichte.sh PROGRAM STREAM DPI K TWIPS_JE_PIXEL [QT_SCALE_FACTOR [SCREENSHOT]]
-#   run inside xvfb-run with "-dpi DPI -noreset"; K is the device pixel ratio
-#   the program must choose, TWIPS_JE_PIXEL the logical screen's twips per pixel.
+# usage: dichte.sh STREAM DPI K TWIPS_JE_PIXEL [SCREENSHOT]
+#   inside xsitzung.sh on a screen of DPI; K is the device pixel ratio the
+#   program must choose, TWIPS_JE_PIXEL the logical screen's twips per pixel.
 set -euo pipefail
-programm=$1 strom=$2 dpi=$3 k=$4 tpp=$5 faktor=${6:-1} bildschirmfoto=${7:-}
-name="dichte $dpi dpi, Faktor $faktor"
+strom=$1 dpi=$2 k=$3 tpp=$4 bildschirmfoto=${5:-}
+name="dichte $dpi dpi, Faktor ${QT_SCALE_FACTOR:-1}"
 arbeit=$(mktemp -d)
-pid="" wm=""
-trap 'kill $pid $wm 2>/dev/null || true; rm -rf "$arbeit"' EXIT
+trap 'rm -rf "$arbeit"' EXIT
 fehler() { echo "$name: $*" >&2; exit 1; }
-
-echo "Xft.dpi: $dpi" | xrdb -merge
-source "$(dirname "$0")/fenstermanager.sh"
-
-QT_SCALE_FACTOR=$faktor "$programm" &
-pid=$!
-wurzel=$(xwininfo -root | awk '/Window id:/ { print $4 }')
-fenster() { # fenster TITEL: the id of the visible window with that title, once framed
-  local id=""
-  for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
-    if [ -n "$id" ] && [ "$(xwininfo -tree -id "$id" | awk '/Parent window id/ { print $4 }')" != "$wurzel" ]; then
-      sleep 0.5; echo "$id"; return 0
-    fi
-    sleep 0.1
-  done
-  fehler "Fenster \"$1\" erscheint nicht mit Rahmen"
-}
-wid=$(fenster "Tarnbild - Demo")
-sleep 0.5
+source "$X11/x.sh"
 
 tail -c +9 "$strom" > "$arbeit/original.bmp"
 read -r bw bh < <(identify -format '%w %h\n' "$arbeit/original.bmp")
 convert "$arbeit/original.bmp" -sample "$((bw * k))x$((bh * k))!" "$arbeit/gross.png"
 
-# The layout in logical pixels: each place in twips, rounded to whole pixels.
-# shellcheck disable=SC2046
-read -r p1x p2x lx lw pw ph ty th aw ah < <(awk -v t="$tpp" -v bw="$bw" -v bh="$bh" 'BEGIN {
-  w = bw * t; h = bh * t; p2 = 60 + w + 3 * t; l = p2 + w + 3 * t
-  tt = h + 3 * t + 192 + 3 * t
-  n = split("60 " p2 " " l " 1092 " w " " h " " tt " 1272 " (l + 1092 + 20 * t) " " (tt + 1272 + 60 * t), v, " ")
-  for (i = 1; i <= n; i++) printf "%d ", int(v[i] / t + 0.5); print "" }')
+# The session's layout in logical pixels.
+read -r p1x p2x lx lw pw ph ty th aw ah < <("$SITZUNGSDATEN" layout "$tpp")
 
 # The frame that the window manager put around the window has the outer size.
 rahmen=$(xwininfo -tree -id "$wid" | awk '/Parent window id/ { print $4 }')
-read -r rw rh < <(xwininfo -id "$rahmen" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w, h }')
 soll_w=$((aw * k)) soll_h=$((ah * k))
-(( rw >= soll_w - 1 && rw <= soll_w + 1 && rh >= soll_h - 1 && rh <= soll_h + 1 )) \
-  || fehler "Fenster ist ${rw}x${rh}, erwartet ${soll_w}x${soll_h}"
+groesse() {
+  read -r rw rh < <(xwininfo -id "$rahmen" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w, h }')
+  (( rw >= soll_w - 1 && rw <= soll_w + 1 && rh >= soll_h - 1 && rh <= soll_h + 1 ))
+}
+bis 10 groesse || fehler "Fenster ist ${rw}x${rh}, erwartet ${soll_w}x${soll_h}"
 
-read -r cx cy < <(xwininfo -id "$wid" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 } END { print x, y }')
-import -window root "$arbeit/bild.png"
 ausschnitt() { convert "$arbeit/bild.png" -crop "$1" +repage "$2"; }
 unterschied() { compare -metric AE "$1" "$2" null: 2>&1 || true; }
 
 # The client area begins below the menu bar, whose height follows the font:
-# find the row where the first line of Picture1 shows the Originalbild.
+# find the row where the first line of Picture1 shows the Originalbild, once
+# the window has painted.
 convert "$arbeit/gross.png" -crop "$((bw * k))x1+0+0" +repage "$arbeit/zeile.png"
 oben=""
-for y in $(seq 0 $((80 * k))); do
-  ausschnitt "$((bw * k))x1+$((cx + p1x * k))+$((cy + y))" "$arbeit/z.png"
-  if [ "$(unterschied "$arbeit/z.png" "$arbeit/zeile.png")" = 0 ]; then oben=$y; break; fi
-done
-[ -n "$oben" ] || fehler "Picture1 zeigt nicht das Originalbild in ganzen ${k}x${k}-Blöcken"
+picture1() {
+  import -window root "$arbeit/bild.png"
+  for y in $(seq 0 $((80 * k))); do
+    ausschnitt "$((bw * k))x1+$((cx + p1x * k))+$((cy + y))" "$arbeit/z.png"
+    if [ "$(unterschied "$arbeit/z.png" "$arbeit/zeile.png")" = 0 ]; then oben=$y; return 0; fi
+  done
+  return 1
+}
+bis 20 picture1 || fehler "Picture1 zeigt nicht das Originalbild in ganzen ${k}x${k}-Blöcken"
 for bild in "Picture1 $p1x" "Picture2 $p2x"; do
   read -r was x <<<"$bild"
   ausschnitt "$((bw * k))x$((bh * k))+$((cx + x * k))+$((cy + oben))" "$arbeit/p.png"
@@ -112,37 +92,39 @@ dunkel() { convert "$arbeit/bild.png" -crop "$1" +repage -colorspace Gray -thres
   -format "%[fx:int((1 - mean) * w * h / $k / $k)]" info:; }
 (( $(dunkel "$text2") < 30 )) || fehler "Text2 ist beim Start nicht leer"
 xdotool type --delay 20 "Hallo Welt"
-xdotool key Tab
+taste Tab
 xdotool type --delay 20 "Antwort"
-sleep 0.5
-import -window root "$arbeit/bild.png"
-(( $(dunkel "$text2") > 80 )) || fehler "Getippter Text erscheint nicht in Text2"
 text3="$((pw / 2 * k))x$(((th - 8) * k))+$((cx + (p2x + 4) * k))+$((cy + oben + (ty + 4) * k))"
+getippt() { import -window root "$arbeit/bild.png"; (($(dunkel "$text2") > 80 && $(dunkel "$text3") > 80)); }
+bis 20 getippt || true
+(( $(dunkel "$text2") > 80 )) || fehler "Getippter Text erscheint nicht in Text2"
 (( $(dunkel "$text3") > 80 )) || fehler "Tab führt nicht von Text2 nach Text3"
 
 # The key input box, chosen from the keyboard: its outer top-left corner at the screen's 0, 0, and its
 # title shown whole. Openbox writes titles in its default font, sans bold
 # 8 pt; an elided title is narrower than the title set in that font (2 % is
 # allowed for hinting: 332 against 337 pixels at 168 dpi).
-xdotool key F10
-sleep 0.5
-xdotool key Down Return
-dialog=$(fenster "Eingabe des privaten Schlüssels")
+waehle M_den_Schluessel_festlegen
+dialog=$(fenster_warten "^Eingabe des privaten Schlüssels\$") || fehler "das Eingabefeld erscheint nicht"
 drahmen=$(xwininfo -tree -id "$dialog" | awk '/Parent window id/ { print $4 }')
-read -r dx dy dw < <(xwininfo -id "$drahmen" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 } /Width:/ { w = $2 } END { print x, y, w }')
-[ "$dx,$dy" = 0,0 ] || fehler "Eingabefeld steht bei $dx,$dy statt 0,0"
 dkopf=$(xprop -id "$dialog" _NET_FRAME_EXTENTS | awk -F', ' '{ print $3 }')
-import -window root "$arbeit/dialog.png"
-# The title's light letters, from after the icon up to the first gap wider
-# than a word space (the buttons follow only after such a gap).
-gelesen=$(convert "$arbeit/dialog.png" -crop "${dw}x${dkopf}+0+0" +repage \
-  -fx 'r > 0.85 && g > 0.85 && b > 0.85 ? 1 : 0' -scale "${dw}x1!" -threshold 0 txt:- \
-  | awk -F'[,:]' 'NR > 1 && /FFFFFF/ { print $1 }' \
-  | awk -v h="$dkopf" 'BEGIN { a = -1 } $1 >= h { if (a < 0) { a = $1; e = $1 } else if ($1 - e <= 12) e = $1; else exit } END { print e - a + 1 }')
 gesetzt=$(convert -density "$dpi" -font DejaVu-Sans-Bold -pointsize 8 label:"Eingabe des privaten Schlüssels" \
   -trim -format '%w' info:)
+# The title's light letters, from after the icon up to the first gap wider
+# than a word space (the buttons follow only after such a gap).
+box() {
+  read -r dx dy dw < <(xwininfo -id "$drahmen" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 } /Width:/ { w = $2 } END { print x, y, w }')
+  import -window root "$arbeit/dialog.png"
+  gelesen=$(convert "$arbeit/dialog.png" -crop "${dw}x${dkopf}+0+0" +repage \
+    -fx 'r > 0.85 && g > 0.85 && b > 0.85 ? 1 : 0' -scale "${dw}x1!" -threshold 0 txt:- \
+    | awk -F'[,:]' 'NR > 1 && /FFFFFF/ { print $1 }' \
+    | awk -v h="$dkopf" 'BEGIN { a = -1 } $1 >= h { if (a < 0) { a = $1; e = $1 } else if ($1 - e <= 12) e = $1; else exit } END { print e - a + 1 }')
+  [ "$dx,$dy" = 0,0 ] && (( gelesen * 100 >= gesetzt * 98 ))
+}
+bis 10 box || true
+[ "$dx,$dy" = 0,0 ] || fehler "Eingabefeld steht bei $dx,$dy statt 0,0"
 (( gelesen * 100 >= gesetzt * 98 )) || fehler "Titel des Eingabefelds gekürzt: $gelesen statt $gesetzt Pixel breit"
-xdotool key Escape
+taste Escape
 echo "$name: Tastatur erreicht Text2 und Text3; Eingabefeld bei 0,0, ${dw} breit, Titel ganz ($gelesen Pixel)"
 if [ -n "$bildschirmfoto" ]; then
   rx=$(xwininfo -id "$rahmen" | awk '/Absolute upper-left X/ { print $4 }')

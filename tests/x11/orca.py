@@ -1,10 +1,10 @@
 #!/usr/bin/python3
 """Hears the program as a blind pupil does: starts the screen reader Orca on
-the AT-SPI bus that zugang.sh set up, presses real keys with xdotool and
+the AT-SPI bus that xsitzung.sh set up, presses real keys with xdotool and
 collects what Orca says after each key from its debug log, where it writes
 every sentence it would speak (it runs with no speech synthesizer at all).
 
-usage: orca.py SZENE PID   (inside the bus of zugang.sh)
+usage: orca.py SZENE   (inside xsitzung.sh)
   fenster            the desktop window: key box, message box, list
   menuetitel         the desktop window: every menu title before its first
                      item, and disabled menus and items as unavailable
@@ -21,6 +21,8 @@ import subprocess
 import sys
 import tempfile
 import time
+
+import atspibus
 
 # Orca's own start script, without its refusal to run beside another Orca of
 # the same user (other test runs on the machine), with no synthesizer (the
@@ -45,9 +47,13 @@ sys.argv = ["orca"] + sys.argv[1:]
 sys.exit(orca["main"]())
 """
 # A menu opened from the keyboard readies its first item half a second after
-# its title has focus, so that the title is heard; what follows F10, Left,
-# Right and Tab is waited for longer than that.
-MENUE_STILL = 0.8
+# its title has focus, so that the title is heard: after the title of a menu
+# that can be opened, its item is waited for.
+OFFENE_MENUES = {titel + "." for _, art, titel, an in atspibus.menue() if art == "Menue" and an}
+
+
+def menue_fertig(gehoert):
+    return bool(gehoert) and gehoert[-1] not in OFFENE_MENUES
 FENSTER = "Tarnbild - Demo"
 SATZ = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: voice=\w+)? ?\{", re.S)
 
@@ -101,8 +107,9 @@ class Orca:
             raise RuntimeError(f"Orca nennt das Fenster {FENSTER!r} nicht: {gehoert}")
         return gehoert
 
-    def warten(self, hoechstens, still):
-        """Sentences until `still` seconds passed without one, at most `hoechstens`."""
+    def warten(self, hoechstens, still, fertig=None):
+        """Sentences until `still` seconds passed without one, and, if given,
+        fertig(sentences) holds; at most `hoechstens` long."""
         gehoert = []
         start = letzter = time.monotonic()
         while True:
@@ -111,7 +118,7 @@ class Orca:
             if neu:
                 gehoert += neu
                 letzter = jetzt
-            if gehoert and jetzt - letzter >= still:
+            if gehoert and jetzt - letzter >= still and (fertig is None or fertig(gehoert)):
                 return gehoert
             if jetzt - start >= hoechstens:
                 return gehoert
@@ -119,11 +126,11 @@ class Orca:
                 raise RuntimeError("Orca ist beendet")
             time.sleep(0.05)
 
-    def taste(self, taste, hoechstens=2.5, still=0.4):
+    def taste(self, taste, hoechstens=2.5, still=0.4, fertig=None):
         """Presses a key; returns what Orca says to it."""
         self.saetze()
-        subprocess.run(["xdotool", "key", "--clearmodifiers", taste], check=True)
-        gehoert = self.warten(hoechstens, still)
+        atspibus.taste(taste)
+        gehoert = self.warten(hoechstens, still, fertig)
         self.mitschrift.append((taste, gehoert))
         print(f"orca: {taste:>10} -> {' | '.join(gehoert)}", flush=True)
         return gehoert
@@ -163,11 +170,11 @@ def einmal(gehoert, satz, fehler):
 def waehlen(orca, eintrag, menue=None):
     """Chooses a menu item as a pupil does, by ear: F10, Right until the menu
     (or its item) is heard, Down until the item is heard, Return."""
-    gehoert = orca.taste("F10", still=MENUE_STILL)
+    gehoert = orca.taste("F10", hoechstens=10, fertig=menue_fertig)
     for _ in range(6):
         if menue is None or enthaelt(gehoert, menue) or enthaelt(gehoert, eintrag):
             break
-        gehoert = orca.taste("Right", still=MENUE_STILL)
+        gehoert = orca.taste("Right", hoechstens=10, fertig=menue_fertig)
     for _ in range(14):
         if gehoert and gehoert[-1].startswith(eintrag):
             return orca.taste("Return", hoechstens=4)
@@ -175,35 +182,37 @@ def waehlen(orca, eintrag, menue=None):
     raise RuntimeError(f"{eintrag!r} im Menü nicht gehört")
 
 
-# Keys in the menus and the sentences Orca must say to them, in this order:
-# each title before the item its menu readies, a disabled menu or item as
-# unavailable ("ausgegraut").
+# Keys in the menus and the entries Orca must name to them, in this order:
+# each title before the item its menu readies. What it says of an entry comes
+# from the session's menu table: a disabled one is unavailable ("ausgegraut").
 MENUEWEGE = [
-    ("F10", ["Verschlüsseln.", "Text einfügen."]),
-    ("Right", ["Entschlüsseln ausgegraut."]),
-    ("Right", ["Anzeige.", "letztes Bit anzeigen."]),
-    ("Right", ["Info.", "Info zum Bild."]),
-    ("Right", ["Ende."]),
-    ("Right", ["Verschlüsseln.", "Text einfügen."]),
-    ("Left", ["Ende."]),
-    ("Left", ["Info.", "Info zum Bild."]),
+    ("F10", ["M_Text_im_Fenster_verschluesseln", "M_text_einfuegen"]),
+    ("Right", ["M_entschluesseln"]),
+    ("Right", ["M_anzeige", "M_letztes_Bit_anzeigen"]),
+    ("Right", ["M_Info", "M_Info_zum_Bild"]),
+    ("Right", ["M_Ende"]),
+    ("Right", ["M_Text_im_Fenster_verschluesseln", "M_text_einfuegen"]),
+    ("Left", ["M_Ende"]),
+    ("Left", ["M_Info", "M_Info_zum_Bild"]),
     ("Escape", []),
-    ("F10", ["Verschlüsseln.", "Text einfügen."]),
-    ("Right", ["Entschlüsseln ausgegraut."]),
-    ("Tab", ["Anzeige.", "letztes Bit anzeigen."]),
-    ("Down", ["letztes Bit auf 0 setzen."]),
-    ("Down", ["letztes Bit auf 1 setzen."]),
-    ("Down", ["letztes Bit auf Zufall setzen."]),
-    ("Down", ["Positionen anzeigen ausgegraut."]),
-    ("Down", ["Bits anzeigen ausgegraut."]),
+    ("F10", ["M_Text_im_Fenster_verschluesseln", "M_text_einfuegen"]),
+    ("Right", ["M_entschluesseln"]),
+    ("Tab", ["M_anzeige", "M_letztes_Bit_anzeigen"]),
+    ("Down", ["M_letztes_Bit_auf_0"]),
+    ("Down", ["M_letztes_Bit_auf_1"]),
+    ("Down", ["M_letztes_Bit_auf_Zufall_setzen"]),
+    ("Down", ["M_Positionen_anzeigen"]),
+    ("Down", ["M_Bits_anzeigen"]),
     ("Escape", []),
 ]
 
 
 def titel_hoeren(orca, fehler):
     """Round the menus by keyboard: every title, every item, every state."""
-    for taste, erwartet in MENUEWEGE:
-        gehoert = orca.taste(taste, still=MENUE_STILL)
+    satz = {n: titel + ("." if an else " ausgegraut.") for n, _, titel, an in atspibus.menue()}
+    for taste, namen in MENUEWEGE:
+        erwartet = [satz[n] for n in namen]
+        gehoert = orca.taste(taste, hoechstens=10, fertig=menue_fertig)
         rest = iter(gehoert)
         if not all(any(s.startswith(satz) for s in rest) for satz in erwartet):
             fehler.append(f"{taste}: erwartet {erwartet}, gesagt {gehoert}")

@@ -2,8 +2,8 @@
 """The window against the table of key roads it shares with the page
 (tests/paritaet.json): real key presses, and after each road the menu title
 and item, or the line of List1, that last took the focus on the AT-SPI bus.
-usage: paritaet.py TABLE.json PID   (inside the bus of zugang.sh)
-Exits 1 on the first road that ends elsewhere than the table says.
+usage: paritaet.py TABLE.json   (inside xsitzung.sh)
+Exits 1 if a road ends elsewhere than the table says.
 The walk ("wege") clicks and points at the objects' places on the bus, and
 pastes through xclip.
 """
@@ -16,20 +16,13 @@ import gi
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
 
-from atspibus import programm, pumpen  # noqa: E402
+from atspibus import Fokus, aktiv_ist, hauptfenster_aktiv, programm, taste, warten
 
-TABELLE, PID = sys.argv[1], int(sys.argv[2])
-XDOTOOL = {"Shift+Tab": "shift+Tab", "PageDown": "Next", "PageUp": "Prior"}
-# A menu opened from the keyboard shows its ready item half a second late
-# while a screen reader listens; what is read waits for that.
-RUHE = 0.8
+FENSTER = "Tarnbild - Demo"
 
 
 def druecken(tasten):
-    for t in tasten:
-        subprocess.run(["xdotool", "key", "--clearmodifiers", XDOTOOL.get(t, t)], check=True)
-        pumpen(0.15)
-    pumpen(RUHE)
+    taste(*(TABELLE["tastennamen"]["xdotool"].get(t, t) for t in tasten))
 
 
 # Where the keyboard is, as the table's "wo" names it, from the object that last took the focus.
@@ -69,84 +62,69 @@ def zeigen(app, name, klick):
     by caption; a separator's name stands for the open menu's first separator."""
     offen = lambda o: o.get_state_set().contains(Atspi.StateType.SHOWING)  # noqa: E731
     if name in BILDER:
-        ziel = finden(app, lambda o: o.name == BILDER[name])
+        test = lambda o: o.name == BILDER[name]  # noqa: E731
     elif "trenner" in name.lower():
-        ziel = finden(app, lambda o: o.getRoleName() == "separator" and offen(o.parent))
+        test = lambda o: o.getRoleName() == "separator" and offen(o.parent)  # noqa: E731
     else:
-        ziel = finden(app, lambda o: o.name == name and o.getRoleName() == "menu item" and offen(o))
-    r = ziel.get_extents(Atspi.CoordType.SCREEN)
+        test = lambda o: o.name == name and o.getRoleName() == "menu item" and offen(o)  # noqa: E731
+    ziel = []
+    # A menu that a click before opened may still be on its way to the screen.
+    if not warten(lambda: ziel.append(finden(app, test)) or ziel[-1] is not None, 5):
+        raise RuntimeError(f"{name} ist nicht zu sehen")
+    r = ziel[-1].get_extents(Atspi.CoordType.SCREEN)
     befehl = ["mousemove", str(r.x + r.width // 2), str(r.y + r.height // 2)] + (["click", "1"] if klick else [])
     subprocess.run(["xdotool", *befehl], check=True)
-    pumpen(RUHE)
 
 
 def leer(text):
     return " ".join(text.split())
 
 
+TABELLE = json.load(open(sys.argv[1], encoding="utf-8"))
+
+
 def main():
-    tabelle = json.load(open(TABELLE, encoding="utf-8"))
-    if programm(PID) is None:
+    tabelle = TABELLE
+    if programm() is None:
         sys.exit("paritaet: das Programm erscheint nicht auf dem AT-SPI-Bus")
-    fokus = []
-
-    def merken(e):
-        if e.detail1 == 1:
-            fokus.append(e.source)
-
-    zuhoerer = Atspi.EventListener.new(merken)
-    zuhoerer.register("object:state-changed:focused")
-    pumpen(0.5)
-    # A loaded machine may hand the window its keys late: F10 and Escape until
-    # the menus answer, at most ten times.
-    for _ in range(10):
-        del fokus[:]
-        druecken(["F10"])
-        bereit = bool(fokus)
-        druecken(["Escape"])
-        if bereit:
-            break
+    fokus = Fokus()
     falsch = []
-
-    def wo():
-        o = fokus[-1] if fokus else None
-        if o is None or o.getRoleName() != "menu item":
-            return None, None
-        if o.parent is not None and o.parent.getRoleName() == "popup menu":
-            return o.parent.name, o.name
-        return o.name, None
-
     for weg in tabelle["menue"]:
-        del fokus[:]
+        fokus.leeren()
         druecken(weg["tasten"])
-        ist = wo()
         soll = (weg["titel"], weg["eintrag"])
-        print(f"paritaet: {' '.join(weg['tasten']):>40} -> {ist}", flush=True)
-        if ist != soll:
-            falsch.append(f"{weg['tasten']}: {ist}, erwartet {soll}")
+        warten(lambda: fokus.wo() == soll, 5)
+        print(f"paritaet: {' '.join(weg['tasten']):>40} -> {fokus.wo()}", flush=True)
+        if fokus.wo() != soll:
+            falsch.append(f"{weg['tasten']}: {fokus.wo()}, erwartet {soll}")
         druecken(["Escape"])
 
-    for tasten in tabelle["liste"]["vorher"]:
-        druecken(tasten)
-        pumpen(0.5)  # a box opens or a command runs
+    # Each road ends with its box, or the window, holding the keyboard.
+    for weg in tabelle["liste"]["vorher"]:
+        druecken(weg["tasten"])
+        box = weg.get("box")
+        if not warten(lambda: aktiv_ist(box) if box else hauptfenster_aktiv(), 10):
+            falsch.append(f"{weg['tasten']}: {box or FENSTER} hat die Tastatur nicht")
     for schritt in tabelle["liste"]["schritte"]:
-        del fokus[:]
+        fokus.leeren()
         druecken([schritt["taste"]])
-        zelle = fokus[-1] if fokus else None
-        if zelle is None or zelle.getRoleName() != "table cell":
-            falsch.append(f"{schritt['taste']}: keine Zeile von List1 hat den Fokus: {zelle}")
-            continue
-        liste = zelle.parent.queryTable()
+        zeile = lambda: fokus.letzter() is not None and fokus.letzter().getRoleName() == "table cell"  # noqa: E731
+        if not warten(lambda: zeile() and leer(fokus.letzter().name) == schritt["text"], 5):
+            if not zeile():
+                falsch.append(f"{schritt['taste']}: keine Zeile von List1 hat den Fokus: {fokus.letzter()}")
+                continue
+        zelle = fokus.letzter()
         ist = leer(zelle.name)
-        soll = leer(liste.getAccessibleAt(schritt["zeile"], 0).name)
+        soll = leer(zelle.parent.queryTable().getAccessibleAt(schritt["zeile"], 0).name)
         print(f"paritaet: {schritt['taste']:>40} -> {ist!r}", flush=True)
         if ist != soll or ist != schritt["text"]:
             falsch.append(f"{schritt['taste']}: {ist!r}, erwartet Zeile {schritt['zeile']} "
                           f"{soll!r}, laut Tabelle {schritt['text']!r}")
     # The walk, each row from where the one before ended; a fresh program starts in Text2.
-    app = programm(PID)
+    app = programm()
     druecken(["Tab"])  # from List1 to Text2
     for weg in tabelle.get("wege", []):
+        fokus.leeren()
         for schritt in weg["schritte"]:
             art, _, ziel = schritt.partition(":")
             if art == "einfuegen":
@@ -157,15 +135,15 @@ def main():
             else:
                 druecken([schritt])
         if weg.get("abgewiesen"):
-            ist = ort(fokus[-1] if fokus else None)
-            if ist != "Meldung":
-                falsch.append(f"{weg['schritte']}: keine Meldung, sondern {ist}")
+            if not warten(lambda: ort(fokus.letzter()) == "Meldung"):
+                falsch.append(f"{weg['schritte']}: keine Meldung, sondern {ort(fokus.letzter())}")
             druecken(["Return"])
-        ist = ort(fokus[-1] if fokus else None)
+        warten(lambda: ort(fokus.letzter()) == weg["wo"], 5)
+        ist = ort(fokus.letzter())
         print(f"paritaet: {' '.join(weg['schritte']):>40} -> {ist}", flush=True)
         if ist != weg["wo"]:
             falsch.append(f"{weg['schritte']}: {ist}, erwartet {weg['wo']}")
-    zuhoerer.deregister("object:state-changed:focused")
+    fokus.ende()
     for f in falsch:
         print("paritaet: " + f, file=sys.stderr)
     sys.exit(1 if falsch else 0)

@@ -7,9 +7,9 @@ item after its command ran, the notification that announces a command, that arro
 names the line, and how long counting and reading the lines of a list of
 715,904 lines takes, what reading them costs the program in memory and how
 long a request for all its children holds the program.
-usage: zugang.py PID   (inside the bus that zugang.sh sets up)
+usage: zugang.py   (inside xsitzung.sh)
 """
-import subprocess
+import os
 import sys
 import time
 
@@ -20,35 +20,18 @@ from gi.repository import Atspi, Gio  # noqa: E402
 import pyatspi  # noqa: E402
 
 import atspibus  # noqa: E402
-from atspibus import pumpen  # noqa: E402
+from atspibus import hauptfenster_aktiv, taste, warten  # noqa: E402
 
-PID = int(sys.argv[1])
+PID = int(os.environ["pid"])
 VOLL = 8120  # letters the picture can hold: 64,960 positions
 LISTE = "Liste der Positionen, Spalte und Zeile"
 
-# name -> role, for every control and menu entry.
+# name -> role, for every control and every entry of the session's menu table.
 ERWARTET = {
     "Originalbild": "image",
     "Kopie des Bildes, in der der Text versteckt wird": "image",
     LISTE: "table",
-    "Verschlüsseln": "menu item",
-    "Entschlüsseln": "menu item",
-    "Anzeige": "menu item",
-    "Info": "menu item",
-    "Ende": "menu item",
-    "Text einfügen": "menu item",
-    "den Schlüssel festlegen": "menu item",
-    "die Positionen ermitteln": "menu item",
-    "den Text verschlüsseln": "menu item",
-    "das Bild entschlüsseln": "menu item",
-    "letztes Bit anzeigen": "menu item",
-    "letztes Bit auf 0 setzen": "menu item",
-    "letztes Bit auf 1 setzen": "menu item",
-    "letztes Bit auf Zufall setzen": "menu item",
-    "Positionen anzeigen": "menu item",
-    "Bits anzeigen": "menu item",
-    "Originalbild laden": "menu item",
-    "Info zum Bild": "menu item",
+    **{titel: "menu item" for _, art, titel, _ in atspibus.menue() if art != "Trenner"},
 }
 # Label and text box share the label's caption as their name.
 PAARE = {"zu verschlüsselnder Text": {"label", "text"}, "entschlüsselter Text": {"label", "text"}}
@@ -60,7 +43,7 @@ def fehler(text):
 
 
 def programm():
-    app = atspibus.programm(PID)
+    app = atspibus.programm()
     if app is None:
         fehler("das Programm erscheint nicht auf dem AT-SPI-Bus")
     return app
@@ -82,10 +65,6 @@ def resident(pid):
             if zeile.startswith("VmRSS:"):
                 return int(zeile.split()[1]) * 1024
     return 0
-
-
-def taste(*tasten):
-    subprocess.run(["xdotool", "key", "--clearmodifiers", *tasten], check=True)
 
 
 def rollen_und_namen(app):
@@ -111,24 +90,23 @@ def finde(app, name, rolle):
 
 def ausloesen(eintrag):
     eintrag.queryAction().doAction(0)
-    pumpen(0.3)
 
 
-def nacheinander(*tasten):
-    """Keys one by one, each after the menu or box of the one before has opened."""
-    for t in tasten:
-        taste(t)
-        pumpen(0.3)
+def schliessen():
+    """Return closes the box; the window has the keyboard again."""
+    taste("Return")
+    if not warten(hauptfenster_aktiv):
+        fehler("nach dem Schließen der Box hat das Fenster die Tastatur nicht")
 
 
-def warte_auf(app, rolle, name, sekunden=5):
-    ende = time.monotonic() + sekunden
-    while time.monotonic() < ende:
-        for o in app:
-            if o is not None and o.getRoleName() == rolle and o.name == name:
-                return o
-        time.sleep(0.1)
-    return None
+def warte_auf(app, rolle, name, sekunden=10):
+    gefunden = []
+
+    def da():
+        gefunden[:] = [o for o in app if o is not None and o.getRoleName() == rolle and o.name == name]
+        return bool(gefunden)
+
+    return gefunden[0] if warten(da, sekunden) else None
 
 
 def menuetitel(app):
@@ -143,7 +121,7 @@ def schluesselfeld(app):
     the field's name, and the default key whole, also in its text attribute runs."""
     # Pressed at once, faster than the window shows the item F10 readies for
     # a screen reader: Down acts on that item all the same.
-    nacheinander("F10", "Down", "Return")
+    taste("F10", "Down", "Return")
     dialog = warte_auf(app, "dialog", "Eingabe des privaten Schlüssels")
     if dialog is None:
         return ["das Schlüsselfeld erscheint nicht als Dialog \"Eingabe des privaten Schlüssels\""]
@@ -158,19 +136,19 @@ def schluesselfeld(app):
         if wert != "Waldsee" or laeufe != {(0, len(wert))}:
             falsch.append(f"Schlüsselfeld: {wert!r} mit Attributläufen {sorted(laeufe)}, "
                           "erwartet \"Waldsee\" in einem Lauf")
-    nacheinander("Return")
+    schliessen()
     return falsch
 
 
 def meldung(app):
     """"Info zum Bild" by keyboard (F10, Left to "Ende", Left to "Info", Return):
     an alert named after the program that holds the message."""
-    nacheinander("F10", "Left", "Left", "Return")
+    taste("F10", "Left", "Left", "Return")
     box = warte_auf(app, "alert", "punktgarten")
     if box is None:
         return ["\"Info zum Bild\" zeigt keine Meldung \"punktgarten\""]
     texte = [box.description] + [o.name for o in alle(box)]
-    nacheinander("Return")
+    schliessen()
     if not any(t.startswith("Das Bild hat 290 * 224") for t in texte):
         return [f"die Meldung von \"Info zum Bild\" ist nicht zu lesen: {texte}"]
     return []
@@ -186,21 +164,20 @@ def ereignisse_beim_blaettern(liste, tabelle):
 
     zuhoerer = Atspi.EventListener.new(merken)
     zuhoerer.register("focus:")
-    pumpen(0.5)
+    zelle = lambda: gehoert and gehoert[-1][1] == "table cell"  # noqa: E731
     taste("shift+Tab")  # from Text2 back to List1
-    pumpen(0.5)
-    if not gehoert or gehoert[-1][1] != "table cell":
+    if not warten(zelle):
         fehlend.append(f"Umschalt+Tab in die Liste: {gehoert}")
     for t, zeile in (("Down", 1), ("Down", 2), ("Next", None), ("End", -1), ("Home", 0)):
         del gehoert[:]
+        soll = None if zeile is None else tabelle.getAccessibleAt(zeile % tabelle.nRows, 0).name
         taste(t)
-        pumpen(0.4)
+        warten(lambda: zelle() and soll in (None, gehoert[-1][2]), 5)
         namen = [n for (art, rolle, n) in gehoert if rolle == "table cell" and art == "focus:"]
         if not namen:
             fehlend.append(f"{t}: nur {gehoert}")
             continue
         if zeile is not None:
-            soll = tabelle.getAccessibleAt(zeile % tabelle.nRows, 0).name
             if namen[-1] != soll:
                 fehlend.append(f"{t}: {namen[-1]!r}, erwartet {soll!r}")
         print(f"zugang: {t} -> {namen[-1]!r}")
@@ -243,6 +220,7 @@ def main():
     zuhoerer.register("object:")
     einfuegen = finde(app, "Text einfügen", "menu item")
     ausloesen(einfuegen)
+    warten(lambda: "Der Standardtext ist eingefügt." in angesagt)
     zuhoerer.deregister("object:")
     if "Der Standardtext ist eingefügt." not in angesagt:
         falsch.append(f"\"Text einfügen\" wurde nicht angesagt: {angesagt}")
@@ -252,6 +230,7 @@ def main():
     ausloesen(ermitteln)
     liste = finde(app, LISTE, "table")
     tabelle = liste.queryTable()
+    warten(lambda: tabelle.nRows == 1344)
     if tabelle.nRows != 1344:
         falsch.append(f"List1 meldet {tabelle.nRows} Zeilen, erwartet 1344")
     for f in ereignisse_beim_blaettern(liste, tabelle):
@@ -259,10 +238,10 @@ def main():
 
     text2 = finde(app, "zu verschlüsselnder Text", "text")
     text2.queryEditableText().setTextContents("a" * VOLL)
-    pumpen(0.3)
+    warten(lambda: text2.queryText().characterCount == VOLL)
     for _ in range(11):
         ausloesen(ermitteln)
-    pumpen(1)
+    warten(lambda: tabelle.nRows == 1344 + 11 * 64960, 60)
 
     start = time.monotonic()
     zeilen = liste.queryTable().nRows

@@ -1,5 +1,5 @@
 // Starts Debian's browsers through puppeteer-core and opens tarnbild.html from file://.
-import { mkdtempSync, rmSync, existsSync } from 'node:fs';
+import { mkdtempSync, rmSync, existsSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
@@ -26,25 +26,34 @@ const CHROMIUM_ARGS = ['--no-sandbox', '--disable-gpu', '--disable-background-ne
   '--disable-component-update', '--disable-sync', '--no-first-run',
   '--font-render-hinting=none'];
 
-// prefs: Firefox preferences for a fresh profile (e.g. layout.css.devPixelsPerPx).
-// A browser that fails to start (seen once in CI: Firefox, on a loaded machine) is tried again
-// with a fresh profile; each failure is printed, so that a log shows what went wrong.
-const STARTVERSUCHE = 3;
-
-export async function starte(engine, { prefs = {}, args = [] } = {}) {
-  for (let versuch = 1; ; versuch++) {
-    try {
-      return await starteEinmal(engine, prefs, args);
-    } catch (fehler) {
-      console.error(`# ${engine} did not start (try ${versuch} of ${STARTVERSUCHE}): ${fehler?.message ?? fehler}`);
-      if (versuch >= STARTVERSUCHE) throw fehler;
-    }
+// The browser as a person starts it, with a window, on the page alone, in a fresh profile, for a
+// screen reader to hear (tests/x11/orca.sh): prints its command line, one argument a line.
+const FIREFOX_PREFS = {
+  'browser.shell.checkDefaultBrowser': false, 'browser.startup.homepage_override.mstone': 'ignore',
+  'browser.aboutwelcome.enabled': false, 'datareporting.policy.dataSubmissionEnabled': false,
+  'toolkit.telemetry.reportingpolicy.firstRun': false, 'trailhead.firstrun.didSeeAboutWelcome': true,
+  'browser.tabs.warnOnClose': false, 'accessibility.force_disabled': -1,
+};
+export function befehlszeile(engine, url, profil) {
+  if (engine === 'chromium') {
+    return [PROGRAMME.chromium, ...CHROMIUM_ARGS, '--no-default-browser-check', `--user-data-dir=${profil}`,
+      '--force-renderer-accessibility', `--app=${url}`];
   }
+  writeFileSync(join(profil, 'user.js'), Object.entries(FIREFOX_PREFS)
+    .map(([k, v]) => `user_pref(${JSON.stringify(k)}, ${JSON.stringify(v)});\n`).join(''));
+  return [PROGRAMME.firefox, '--no-remote', '--profile', profil, '--kiosk', url];
 }
+if (process.argv[2] === 'befehlszeile') {
+  console.log(befehlszeile(process.argv[3], pathToFileURL(resolve(process.argv[4])).href, process.argv[5]).join('\n'));
+}
+
+// prefs: Firefox preferences for a fresh profile (e.g. layout.css.devPixelsPerPx).
+// A loaded machine may take long to start a browser: puppeteer waits for its endpoint that long.
+export const starte = (engine, { prefs = {}, args = [] } = {}) => starteEinmal(engine, prefs, args);
 
 async function starteEinmal(engine, prefs, args) {
   const profil = mkdtempSync(join(tmpdir(), `tarnbild-${engine}-`));
-  const gemeinsam = { headless: true, userDataDir: profil, protocolTimeout: 120000, timeout: 60000 };
+  const gemeinsam = { headless: true, userDataDir: profil, protocolTimeout: 120000, timeout: 120000 };
   let browser;
   try {
     browser = engine === 'chromium'

@@ -1,19 +1,8 @@
 // Works the page as a user does: keyboard for menus, dialogs and text; ARIA for what is shown.
 
-// The menu bar of the window, in order: [menu, [items, '-' for a separator]].
-export const MENUE = [
-  ['M_Text_im_Fenster_verschluesseln', ['M_text_einfuegen', 'm_trenner10', 'M_den_Schluessel_festlegen',
-    'M_Trenner5', 'M_Positionen_ermitteln', 'M_Trenner6', 'M_Text_verschluesseln']],
-  ['M_entschluesseln', ['M_Bild_entschluesseln']],
-  ['M_anzeige', ['M_letztes_Bit_anzeigen', 'M_Trenner4', 'm_trenner1', 'M_letztes_Bit_auf_0', 'M_Trenner2',
-    'M_letztes_Bit_auf_1', 'M_Trenner3', 'M_letztes_Bit_auf_Zufall_setzen', 'm_trenner9',
-    'M_Positionen_anzeigen', 'M_Trenner8', 'M_Bits_anzeigen', 'm_trenner12', 'M_Originalbild_laden']],
-  ['M_Info', ['M_Info_zum_Bild']],
-  ['M_Ende', []],
-];
-export const istTrenner = (id) => /trenner/i.test(id);
-export const EINTRAEGE = MENUE.flatMap(([m, items]) => [m, ...items.filter((i) => !istTrenner(i))]);
-const menueVon = (id) => MENUE.find(([m, items]) => m === id || items.includes(id));
+// The menu title (its id) that holds the entry with this id; a title is its own.
+const menueVon = (page, id) => page.evaluate((i) => document.getElementById(i)?.closest('[role=menu]')
+  ?.getAttribute('aria-labelledby') ?? i, id);
 
 export const STANDARDTEXT = 'Hier kommt etwas zu stehen, was unglaublich schwer zu entschlüsseln ist, weil man '
   + 'eigentlich gar nichts davon mitkriegt, dass überhaupt an das Bild Hand angelegt wurde.';
@@ -66,19 +55,24 @@ export const imMenue = (page) => page.evaluate(() => document.activeElement?.clo
 // F10, then Right until the keyboard is in menu `menue` (on an item of it, or on its title).
 export async function insMenue(page, menue) {
   await page.keyboard.press('F10');
-  for (let i = 0; i <= MENUE.length && (await imMenue(page)) !== menue; i++) await page.keyboard.press('ArrowRight');
+  for (let i = 0; i < 10 && (await imMenue(page)) !== menue; i++) await page.keyboard.press('ArrowRight');
   if ((await imMenue(page)) !== menue) {
     throw new Error(`F10 and Right do not reach the menu ${menue} (keyboard on ${await wo(page)})`);
   }
 }
 
-// Chooses a menu item from the keyboard: F10, Right to its menu, Down to the item, Return.
-export async function waehle(page, id) {
-  const [menue] = menueVon(id);
+// Walks to a menu entry from the keyboard: F10, Right to its menu, Down to the entry.
+export async function zumEintrag(page, id) {
+  const menue = await menueVon(page, id);
   await insMenue(page, menue);
   if (id !== menue && !(await drueckeBis(page, 'ArrowDown', id, 20))) {
     throw new Error(`Down does not reach ${id} in ${menue} (keyboard on ${await wo(page)})`);
   }
+}
+
+// Chooses a menu entry from the keyboard: walks to it, Return.
+export async function waehle(page, id) {
+  await zumEintrag(page, id);
   await page.keyboard.press('Enter');
 }
 

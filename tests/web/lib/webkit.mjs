@@ -38,12 +38,12 @@ export async function starteWebkit() {
   caps.setBrowserName('MiniBrowser');
   caps.set('webkitgtk:browserOptions', { args: ['--automation'], binary: MINIBROWSER });
   let driver;
-  for (let i = 0; i < 50 && !driver; i++) {
+  for (let i = 0; i < 100 && !driver; i++) {
     try {
       driver = await new Builder().usingServer(`http://127.0.0.1:${port}`).withCapabilities(caps).build();
     } catch (e) {
-      if (i === 49) { treiber.kill(); throw e; }
-      await new Promise((r) => setTimeout(r, 200));
+      if (i === 99) { treiber.kill(); throw e; }
+      await new Promise((r) => setTimeout(r, 100));
     }
   }
   const seite = new WebkitSeite(driver);
