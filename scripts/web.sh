@@ -20,15 +20,7 @@ jobs=$(nproc)
 export NODE_PATH=/usr/share/nodejs
 
 start=$SECONDS
-cmake -S web -B "$bau" -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/Emscripten.cmake" >/dev/null
-for teil in gtest_main all; do
-  if ! cmake --build "$bau" -j"$jobs" --target "$teil" >"$bau/$teil.log" 2>&1; then
-    cat "$bau/$teil.log"; echo "web: build failed" >&2; exit 1
-  fi
-done
-if grep -E "warning|error" "$bau/all.log"; then
-  echo "web: compiler warnings" >&2; exit 1
-fi
+bash scripts/webbau.sh "$bau" gtest_main all
 # The wasm suites; the page's own tests (browser_tarnbild_html) come last.
 if ! ctest --test-dir "$bau" -L browser -E browser_tarnbild_html --output-on-failure -j"$jobs" \
   >"$bau/test.log" 2>&1; then
