@@ -12,7 +12,8 @@
 #   --web DIR   the page and the folder of the web build in DIR (CI: build-web)
 #   --deb FILE  this package (CI: the one the package test built, installed and purged)
 #   --pruefen   builds twice, here and in a clone in another folder with another clock
-#               (faketime), time zone, locale, umask and user name, and compares the SHA256SUMS
+#               (faketime), time zone, locale, umask, user (nobody, when run as root) and
+#               home, and compares the two SHA256SUMS
 # usage: scripts/release.sh [--web DIR] [--deb FILE] | --pruefen
 set -euo pipefail
 shopt -s inherit_errexit
@@ -34,15 +35,23 @@ cd "$(dirname "$0")/.."
   || fehler "the tree has changes or new files; a release is built from a commit alone:
 $(git status --short | head -n 20)"
 
-# Builds a release in the clone DIR with the environment given and prints its SHA256SUMS.
+# Builds a release in a clone in ORT/anderer-ordner with the environment given, as the user
+# nobody when root, and prints its SHA256SUMS.
 zweiter_lauf() {
   local ort=$1
   shift
+  local als=()
+  if [ "$(id -u)" -eq 0 ]; then als=(setpriv --reuid=nobody --regid=nogroup --clear-groups); fi
   (umask 077
-   git clone -q --no-checkout "$PWD" "$ort"
-   git -C "$ort" checkout -q "$(git rev-parse HEAD)"
-   cd "$ort" && env "$@" bash scripts/release.sh) >&2
-  cat "$ort/dist/SHA256SUMS"
+   git clone -q --no-checkout "$PWD" "$ort/anderer-ordner"
+   git -C "$ort/anderer-ordner" checkout -q "$(git rev-parse HEAD)"
+   mkdir "$ort/heim"
+   if [ ${#als[@]} -gt 0 ]; then chown -R nobody:nogroup "$ort"; fi
+   # shellcheck disable=SC2016 # the second build expands these itself
+   cd "$ort/anderer-ordner" && "${als[@]}" env HOME="$ort/heim" "$@" bash -c \
+     'echo "release: second build: $(date -R), TZ=$TZ, LC_ALL=$LC_ALL, umask $(umask), $(id -un), $PWD"
+      exec bash scripts/release.sh') >&2
+  cat "$ort/anderer-ordner/dist/SHA256SUMS"
 }
 
 if $pruefen; then
@@ -51,7 +60,7 @@ if $pruefen; then
   (umask 022; env TZ=UTC LC_ALL=C.UTF-8 bash scripts/release.sh)
   echo "release: first build done after $((SECONDS - beginn)) s; the second in another folder"
   ort=$(mktemp -d /tmp/punktgarten-zweiter.XXXXXX)
-  zweite=$(zweiter_lauf "$ort/anderer-ordner" TZ=Pacific/Kiritimati LC_ALL=POSIX LANG= \
+  zweite=$(zweiter_lauf "$ort" TZ=Pacific/Kiritimati LC_ALL=POSIX LANG= \
              USER=pruefer LOGNAME=pruefer faketime -f +400d)
   echo "== first build (dist/SHA256SUMS)"
   cat dist/SHA256SUMS

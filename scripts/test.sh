@@ -14,10 +14,13 @@
 #  5. browser: the browser edition built with Emscripten, the core's and the
 #     session's suites as wasm under node, and the page in Chromium, Firefox
 #     and WebKitGTK (scripts/web.sh --seite); after a full stage 1, Orca in the
-#     page in Firefox and Chromium (ctest label orca_seite).
+#     page in Firefox and Chromium (ctest label orca_seite);
+#  6. dist: the release in dist/ (scripts/release.sh) from the page and folder of
+#     stage 5 and the package that stage 1's package test built and installed,
+#     and sha256sum -c of its SHA256SUMS; a tree with changes skips it outside CI.
 # With arguments only the labels named: ctest labels (unit, window, x11,
 # package, and any other label a test carries) select tests of stage 1, and
-# cross, asan, fuzz and browser name the stages 2 to 5.
+# cross, asan, fuzz, browser and dist name the stages 2 to 6.
 # usage: scripts/test.sh [LABEL...]          e.g. scripts/test.sh unit window
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -25,11 +28,11 @@ jobs=$(nproc)
 etiketten=()
 declare -A stufe=()
 if [ $# -eq 0 ]; then
-  stufe=([ctest]=1 [cross]=1 [asan]=1 [fuzz]=1 [browser]=1)
+  stufe=([ctest]=1 [cross]=1 [asan]=1 [fuzz]=1 [browser]=1 [dist]=1)
 fi
 for e in "$@"; do
   case $e in
-    cross | asan | fuzz | browser) stufe[$e]=1 ;;
+    cross | asan | fuzz | browser | dist) stufe[$e]=1 ;;
     *) etiketten+=("$e"); stufe[ctest]=1 ;;
   esac
 done
@@ -59,7 +62,7 @@ if [ -n "${stufe[ctest]:-}" ]; then
     bekannt=$(ctest --test-dir build --print-labels | sed -n 's/^  //p')
     for e in "${etiketten[@]}"; do
       if ! grep -qx -- "$e" <<<"$bekannt"; then
-        echo "test: no test carries the label $e; the labels are $(echo "$bekannt" | tr '\n' ' ')and the stages cross asan fuzz browser" >&2
+        echo "test: no test carries the label $e; the labels are $(echo "$bekannt" | tr '\n' ' ')and the stages cross asan fuzz browser dist" >&2
         exit 2
       fi
     done
@@ -107,5 +110,22 @@ if [ -n "${stufe[browser]:-}" ]; then
     leser build orca_seite
   fi
   zeit browser
+fi
+if [ -n "${stufe[dist]:-}" ]; then
+  echo "== the release in dist/"
+  if [ "${CI:-}" != true ] && [ -n "$(git status --porcelain)" ]; then
+    echo "test: dist skipped: the tree has changes, and a release is built from a commit alone"
+  else
+    # What this run built already; the release builds the rest itself.
+    schon=()
+    if [ -n "${stufe[browser]:-}" ]; then schon+=(--web build-web); fi
+    paket=$(ls build/paket/punktgarten_*.deb 2>/dev/null || true)
+    if [ -n "${stufe[ctest]:-}" ] && [[ " ${etiketten[*]:-package} " == *" package "* ]] && [ -n "$paket" ]; then
+      schon+=(--deb "$paket")
+    fi
+    bash scripts/release.sh "${schon[@]}"
+    (cd dist && sha256sum -c SHA256SUMS)
+  fi
+  zeit dist
 fi
 echo "test: passed${*:+ ($*)} in $((SECONDS - beginn)) s"
