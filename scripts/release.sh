@@ -8,7 +8,8 @@
 #   SHA256SUMS                       for sha256sum -c
 # VERSION is debian/changelog's, and so is every time stamp (SOURCE_DATE_EPOCH), so two builds of
 # one commit give the same bytes. The page and the folder come from scripts/webbau.sh, the
-# package from scripts/paketbau.sh, both in build-release/, unless taken from another build:
+# package from scripts/paketbau.sh, both run in a clone of HEAD in build-release/ (so that an
+# edit during the build stays out), unless taken from another build:
 #   --web DIR   the page and the folder of the web build in DIR (CI: build-web)
 #   --deb FILE  this package (CI: the one the package test built, installed and purged)
 #   --pruefen   builds twice, here and in a clone in another folder with another clock
@@ -82,6 +83,7 @@ if $pruefen; then
 fi
 
 beginn=$SECONDS
+commit=$(git rev-parse HEAD)
 version=$(dpkg-parsechangelog -S Version)
 SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -S Timestamp)
 export SOURCE_DATE_EPOCH
@@ -89,15 +91,18 @@ arch=$(dpkg --print-architecture)
 bau=$PWD/build-release
 rm -rf "$bau"
 mkdir -p "$bau"
+quelle=$bau/quelle
+git clone -q --no-checkout "$PWD" "$quelle"
+git -C "$quelle" checkout -q "$commit"
 if [ -z "$web" ]; then
   echo "release: the page and the school folder (scripts/webbau.sh)"
-  bash scripts/webbau.sh "$bau/web" tarnbild_mappe
+  bash "$quelle/scripts/webbau.sh" "$bau/web" tarnbild_mappe
   web=$bau/web
 fi
 if [ -z "$deb" ]; then
   echo "release: the Debian package (scripts/paketbau.sh)"
   mkdir "$bau/paket"
-  deb=$(bash scripts/paketbau.sh . "$version" "$bau/paket")
+  deb=$(bash "$quelle/scripts/paketbau.sh" "$quelle" "$version" "$bau/paket")
 fi
 # A build taken from elsewhere must be of this version.
 grep -qx "Fassung $version" "$web/tarnbild/LIESMICH.txt" \
@@ -114,7 +119,7 @@ cp "$web/tarnbild.html" "dist/${dateien[0]}"
 python3 scripts/zippe.py "$web/tarnbild" "dist/${dateien[1]}"
 cp "$deb" "dist/${dateien[2]}"
 # git archive stamps every file with the commit's time, and its tar modes do not follow umask.
-git archive --format=tar --prefix="punktgarten-$version/" HEAD | gzip -9n >"dist/${dateien[3]}"
+git archive --format=tar --prefix="punktgarten-$version/" "$commit" | gzip -9n >"dist/${dateien[3]}"
 (cd dist && sha256sum "${dateien[@]}" >SHA256SUMS && sha256sum --quiet -c SHA256SUMS)
 chmod 644 dist/*
 echo "release: $version in dist/ ($((SECONDS - beginn)) s):"
