@@ -12,12 +12,15 @@
 #  3. fuzz: the picture-stream decoder fuzzed for FUZZ_SECONDS (default 60);
 #  4. browser: the browser edition built with Emscripten, its wasm suites
 #     under node, the page in Chromium, Firefox and WebKitGTK
-#     (scripts/web.sh --seite), then Orca in the page (orca_seite).
+#     (scripts/web.sh --seite), then Orca in the page (orca_seite);
+#  5. dist: the release in dist/ (scripts/release.sh) from the page and folder of
+#     stage 4 and the package that stage 1's package test built and installed,
+#     and sha256sum -c of its SHA256SUMS; a tree with changes skips it outside CI.
 # A test that fails gets one second try; each is printed, and the run ends
 # with their count.
 # With arguments only the labels named: ctest labels select tests of stage 1
-# (orca_seite needs the browser edition built), cross, fuzz and browser name
-# the stages 2 to 4.
+# (orca_seite needs the browser edition built), cross, fuzz, browser and dist
+# name the stages 2 to 5.
 # usage: scripts/test.sh [LABEL...]          e.g. scripts/test.sh unit window
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -25,11 +28,11 @@ jobs=$(nproc)
 etiketten=()
 declare -A stufe=()
 if [ $# -eq 0 ]; then
-  stufe=([ctest]=1 [cross]=1 [fuzz]=1 [browser]=1)
+  stufe=([ctest]=1 [cross]=1 [fuzz]=1 [browser]=1 [dist]=1)
 fi
 for e in "$@"; do
   case $e in
-    cross | fuzz | browser) stufe[$e]=1 ;;
+    cross | fuzz | browser | dist) stufe[$e]=1 ;;
     *) etiketten+=("$e"); stufe[ctest]=1 ;;
   esac
 done
@@ -78,7 +81,7 @@ if [ -n "${stufe[ctest]:-}" ]; then
     bekannt=$(ctest --test-dir build --print-labels | sed -n 's/^  //p')
     for e in "${etiketten[@]}"; do
       if ! grep -qx -- "$e" <<<"$bekannt"; then
-        echo "test: no test carries the label $e; the labels are $(echo "$bekannt" | tr '\n' ' ')and the stages cross fuzz browser" >&2
+        echo "test: no test carries the label $e; the labels are $(echo "$bekannt" | tr '\n' ' ')and the stages cross fuzz browser dist" >&2
         exit 2
       fi
     done
@@ -109,5 +112,22 @@ if [ -n "${stufe[browser]:-}" ]; then
     pruefen -L '^orca_seite$'
   fi
   zeit browser
+fi
+if [ -n "${stufe[dist]:-}" ]; then
+  echo "== the release in dist/"
+  if [ "${CI:-}" != true ] && [ -n "$(git status --porcelain)" ]; then
+    echo "test: dist skipped: the tree has changes, and a release is built from a commit alone"
+  else
+    # What this run built already; the release builds the rest itself.
+    schon=()
+    if [ -n "${stufe[browser]:-}" ]; then schon+=(--web build-web); fi
+    paket=$(ls build/paket/punktgarten_*.deb 2>/dev/null || true)
+    if [ -n "${stufe[ctest]:-}" ] && [[ " ${etiketten[*]:-package} " == *" package "* ]] && [ -n "$paket" ]; then
+      schon+=(--deb "$paket")
+    fi
+    bash scripts/release.sh "${schon[@]}"
+    (cd dist && sha256sum -c SHA256SUMS)
+  fi
+  zeit dist
 fi
 echo "test: passed${*:+ ($*)} in $((SECONDS - beginn)) s"

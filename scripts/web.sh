@@ -3,8 +3,9 @@
 # runs the core's and the session's GoogleTest suites as wasm under node
 # (CTest label "browser"). Prints the hashes of the full position table for
 # key 709 and of the decoded built-in picture, and fails if they differ from
-# those of the native tests in build (when scripts/test.sh has built them). With --seite it also runs the browser tests of the
-# page (tests/web: Chromium, Firefox, WebKitGTK; several minutes).
+# those of the native tests in build (when scripts/test.sh has built them).
+# With --seite it also runs the browser tests of the page (tests/web:
+# Chromium, Firefox, WebKitGTK; several minutes).
 # usage: scripts/web.sh [--seite]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -20,15 +21,7 @@ jobs=$(nproc)
 export NODE_PATH=/usr/share/nodejs
 
 start=$SECONDS
-cmake -S web -B "$bau" -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/Emscripten.cmake" >/dev/null
-for teil in gtest_main all; do
-  if ! cmake --build "$bau" -j"$jobs" --target "$teil" >"$bau/$teil.log" 2>&1; then
-    cat "$bau/$teil.log"; echo "web: build failed" >&2; exit 1
-  fi
-done
-if grep -E "warning|error" "$bau/all.log"; then
-  echo "web: compiler warnings" >&2; exit 1
-fi
+bash scripts/webbau.sh "$bau" gtest_main all
 # The wasm suites; the page's own tests (browser_tarnbild_html) come last.
 if ! ctest --test-dir "$bau" -L browser -E browser_tarnbild_html --output-on-failure -j"$jobs" \
   >"$bau/test.log" 2>&1; then

@@ -5,10 +5,14 @@
 # starts the unpacked program under Xvfb. As root it then installs the package
 # with apt-get, starts /usr/bin/punktgarten, checks the font and the installed
 # files, purges the package and checks that none of its files is left.
-# usage: pakettest.sh SOURCE_DIR VERSION
+# With ABLAGE, the package built is kept there (for scripts/release.sh in CI); with
+# PUNKTGARTEN_DEB=FILE, the test checks that package (a release's) instead of building one.
+# usage: pakettest.sh SOURCE_DIR VERSION [ABLAGE]
 set -euo pipefail
 quelle=$(cd "$1" && pwd)
 version=$2
+ablage=${3:-}
+if [ -n "$ablage" ]; then rm -f "$ablage"/punktgarten_*.deb; fi
 id=io.github.punktgarten.tarnbild
 fehler() { echo "pakettest: $*" >&2; exit 1; }
 for werkzeug in dpkg-buildpackage lintian appstreamcli desktop-file-validate xvfb-run xdotool \
@@ -25,29 +29,21 @@ aufraeumen() {
 }
 trap aufraeumen EXIT
 
-# The copy holds what git tracks plus new files it does not ignore, so build
-# folders and in-tree package builds stay out.
-baum="$arbeit/punktgarten-$version"
-mkdir "$baum"
-if git -C "$quelle" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
-  (cd "$quelle" && git ls-files -z -co --exclude-standard -- . ':(exclude)obj-*' \
-     | tar -cf - --null -T - --ignore-failed-read 2>/dev/null) | tar -xf - -C "$baum"
+if [ -n "${PUNKTGARTEN_DEB:-}" ]; then
+  deb=$(realpath "$PUNKTGARTEN_DEB")
+  [ -f "$deb" ] || fehler "PUNKTGARTEN_DEB: $PUNKTGARTEN_DEB gibt es nicht"
+  geprueft=("$deb")
 else
-  tar -cf - -C "$quelle" --exclude=./.git --exclude='./build*' --exclude='./obj-*' . | tar -xf - -C "$baum"
+  start=$SECONDS
+  deb=$(bash "$(dirname "$0")/../../scripts/paketbau.sh" "$quelle" "$version" "$arbeit")
+  ls "$arbeit"/punktgarten-dbgsym_"$version"_*.deb >/dev/null 2>&1 || fehler "kein -dbgsym-Paket"
+  echo "pakettest: $(basename "$deb") in $((SECONDS - start)) s gebaut"
+  geprueft=("$arbeit"/punktgarten_"${version}"_*.changes)
+  if [ -n "$ablage" ]; then mkdir -p "$ablage" && cp "$deb" "$ablage/"; fi
 fi
 
-start=$SECONDS
-(cd "$baum" && env -u MAKEFLAGS -u MFLAGS -u MAKELEVEL DEB_BUILD_OPTIONS="parallel=$(nproc)" \
-   dpkg-buildpackage -b -us -uc) >"$arbeit/bau.log" 2>&1 \
-  || { grep -m 20 -A 4 -E 'CMake Error|error:' "$arbeit/bau.log" >&2 || tail -n 40 "$arbeit/bau.log" >&2
-       fehler "dpkg-buildpackage ist gescheitert"; }
-deb="$arbeit/punktgarten_${version}_$(dpkg --print-architecture).deb"
-[ -f "$deb" ] || fehler "kein Paket punktgarten_$version: $(ls "$arbeit")"
-ls "$arbeit"/punktgarten-dbgsym_"$version"_*.deb >/dev/null 2>&1 || fehler "kein -dbgsym-Paket"
-echo "pakettest: $(basename "$deb") in $((SECONDS - start)) s gebaut"
-
 echo "pakettest: lintian"
-lintian --fail-on error,warning "$arbeit"/punktgarten_"${version}"_*.changes 2>/dev/null \
+lintian --fail-on error,warning "${geprueft[@]}" 2>/dev/null \
   || fehler "lintian meldet Fehler oder Warnungen"
 
 wurzel="$arbeit/wurzel"

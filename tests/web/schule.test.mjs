@@ -9,7 +9,7 @@ import {
   cpSync, existsSync, mkdtempSync, readFileSync, readdirSync, rmSync, statSync, utimesSync, writeFileSync,
 } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { dirname, join } from 'node:path';
+import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { ENGINES, starte, oeffne, bereit, seitenPfad } from './lib/browser.mjs';
 import { starteNginx, nginxFehlt } from './lib/nginx.mjs';
@@ -17,7 +17,8 @@ import { strasse } from './lib/seite.mjs';
 import { starteWebkit, webkitFehlt } from './lib/webkit.mjs';
 
 const quellen = join(dirname(fileURLToPath(import.meta.url)), '..', '..');
-const mappeA = join(dirname(seitenPfad()), 'tarnbild');
+// TARNBILD_MAPPE names another folder, such as a release's zip unpacked.
+const mappeA = resolve(process.env.TARNBILD_MAPPE || join(dirname(seitenPfad()), 'tarnbild'));
 const fehlt = nginxFehlt() ?? (existsSync(join(mappeA, 'sw.js')) ? null : `${mappeA} is missing (scripts/web.sh)`);
 const TEXT = 'Grüße ohne Netz';
 const cacheName = (mappe) => readFileSync(join(mappe, 'sw.js'), 'utf8').match(/const CACHE = '([^']+)'/)[1];
@@ -27,7 +28,7 @@ function baueB(ziel) {
   const seite = join(ziel, '..', 'b.html');
   writeFileSync(seite, readFileSync(seitenPfad(), 'utf8').replace('<head>', '<head>\n<meta name="fassung" content="B">'));
   execFileSync(process.execPath, [join(quellen, 'web/schule/mappe.mjs'), seite, join(quellen, 'data/icons'),
-    join(quellen, 'docs/LEHRKRAEFTE.md'), ziel]);
+    join(quellen, 'docs/LEHRKRAEFTE.md'), ziel, 'B']);
   // An hour newer than A, as an upload is: nginx's ETag is a file's time and size, and sw.js
   // has the same size in every build, so a copy made in the same second would revalidate as A.
   const spaeter = statSync(join(mappeA, 'sw.js')).mtimeMs / 1000 + 3600;

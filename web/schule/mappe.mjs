@@ -1,15 +1,16 @@
 // Makes the folder for a school's web server from tarnbild.html: index.html (the same page with a
 // manifest link and the worker's registration), manifest.json, the icons, the guide for teachers
-// and sw.js, whose cache name and file list carry the SHA-256 of every other file.
-// usage: node mappe.mjs tarnbild.html data/icons docs/LEHRKRAEFTE.md ZIELORDNER
+// with the version under its title, and sw.js, whose cache name carries the version and, like its
+// file list, the SHA-256 of every other file. VERSION is debian/changelog's.
+// usage: node mappe.mjs tarnbild.html data/icons docs/LEHRKRAEFTE.md ZIELORDNER VERSION
 import { createHash } from 'node:crypto';
 import { readFileSync, writeFileSync, mkdirSync, rmSync, readdirSync, renameSync } from 'node:fs';
 import { join, dirname } from 'node:path';
 import { fileURLToPath } from 'node:url';
 
-const [seitePfad, iconOrdner, anleitungPfad, ziel] = process.argv.slice(2);
-if (!ziel) {
-  console.error('usage: node mappe.mjs tarnbild.html data/icons docs/LEHRKRAEFTE.md ZIELORDNER');
+const [seitePfad, iconOrdner, anleitungPfad, ziel, version] = process.argv.slice(2);
+if (!version) {
+  console.error('usage: node mappe.mjs tarnbild.html data/icons docs/LEHRKRAEFTE.md ZIELORDNER VERSION');
   process.exit(2);
 }
 const hier = dirname(fileURLToPath(import.meta.url));
@@ -57,8 +58,12 @@ dateien.set('manifest.json', Buffer.from(`${JSON.stringify({
   theme_color: '#f0f0f0',
   icons,
 }, null, 2)}\n`));
-// A byte order mark, so that a browser reads the umlauts as UTF-8 from any server.
-dateien.set('LIESMICH.txt', Buffer.concat([Buffer.from([0xef, 0xbb, 0xbf]), readFileSync(anleitungPfad)]));
+// A byte order mark, so that a browser reads the umlauts as UTF-8 from any server; the version
+// under the title, so that a teacher can tell which release the folder holds.
+const anleitung = readFileSync(anleitungPfad, 'utf8');
+const titelEnde = anleitung.indexOf('\n') + 1;
+dateien.set('LIESMICH.txt', Buffer.from(`\ufeff${anleitung.slice(0, titelEnde)}\nFassung ${version}\n${
+  anleitung.slice(titelEnde)}`));
 
 const vorlage = readFileSync(join(hier, 'sw.js'), 'utf8');
 const summe = createHash('sha256').update(vorlage);
@@ -67,7 +72,7 @@ const liste = [...dateien].map(([pfad, bytes]) => {
   return { pfad, integritaet: `sha256-${createHash('sha256').update(bytes).digest('base64')}` };
 });
 const sw = vorlage
-  .replace('@CACHE@', `tarnbild-${summe.digest('hex').slice(0, 16)}`)
+  .replace('@CACHE@', `tarnbild-${version}-${summe.digest('hex').slice(0, 16)}`)
   .replace('@DATEIEN@', JSON.stringify(liste, null, 2));
 dateien.set('sw.js', Buffer.from(sw));
 
