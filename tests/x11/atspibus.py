@@ -81,14 +81,31 @@ def titel_und_text(name):
     raise KeyError(name)
 
 
+class Zug:
+    """An object that took the focus, with its role and name and its parent's,
+    read when it came: a closed box's objects are gone from the bus."""
+
+    def __init__(self, o):
+        self.objekt, self.rolle, self.name = o, o.getRoleName(), o.name
+        eltern = o.parent
+        self.elternrolle = eltern.getRoleName() if eltern is not None else None
+        self.elternname = eltern.name if eltern is not None else None
+
+
 class Fokus:
     """Every object that took the focus, as a screen reader is told."""
 
     def __init__(self):
         self.folge = []
-        self.zuhoerer = Atspi.EventListener.new(
-            lambda e: self.folge.append(e.source) if e.detail1 == 1 else None)
+        self.zuhoerer = Atspi.EventListener.new(self.merken)
         self.zuhoerer.register("object:state-changed:focused")
+
+    def merken(self, e):
+        if e.detail1 == 1:
+            try:
+                self.folge.append(Zug(e.source))
+            except GLib.Error:
+                pass  # gone again before it could be read
 
     def leeren(self):
         del self.folge[:]
@@ -99,12 +116,12 @@ class Fokus:
     def wo(self):
         """(menu title, item) of the menu entry with the focus; item None on a
         title; (None, None) if the focus is not in the menus."""
-        o = self.letzter()
-        if o is None or o.getRoleName() != "menu item":
+        z = self.letzter()
+        if z is None or z.rolle != "menu item":
             return None, None
-        if o.parent is not None and o.parent.getRoleName() == "popup menu":
-            return o.parent.name, o.name
-        return o.name, None
+        if z.elternrolle == "popup menu":
+            return z.elternname, z.name
+        return z.name, None
 
     def ende(self):
         self.zuhoerer.deregister("object:state-changed:focused")

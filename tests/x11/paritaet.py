@@ -23,15 +23,14 @@ def druecken(tasten):
 TEXTFELDER = {"zu verschlüsselnder Text": "Text2", "entschlüsselter Text": "Text3"}
 
 
-def ort(o):
-    rolle = o.getRoleName() if o is not None else None
+def ort(z):
+    rolle = z.rolle if z is not None else None
     if rolle == "menu item":
-        eltern = o.parent.getRoleName() if o.parent is not None else None
-        return f"{o.parent.name}/{o.name}" if eltern == "popup menu" else f"{o.name}/"
+        return f"{z.elternname}/{z.name}" if z.elternrolle == "popup menu" else f"{z.name}/"
     if rolle == "popup menu":
-        return f"{o.name}/"
+        return f"{z.name}/"
     if rolle in ("text", "entry"):
-        return TEXTFELDER.get(o.name, "Schluessel")
+        return TEXTFELDER.get(z.name, "Schluessel")
     if rolle in ("table", "table cell", "list", "list item"):
         return "List1"
     return "Meldung" if rolle == "push button" else rolle
@@ -69,12 +68,12 @@ def main():
     for schritt in tabelle["liste"]["schritte"]:
         fokus.leeren()
         druecken([schritt["taste"]])
-        zeile = lambda: fokus.letzter() is not None and fokus.letzter().getRoleName() == "table cell"  # noqa: E731
+        zeile = lambda: fokus.letzter() is not None and fokus.letzter().rolle == "table cell"  # noqa: E731
         if not warten(lambda: zeile() and leer(fokus.letzter().name) == schritt["text"], 5):
             if not zeile():
-                falsch.append(f"{schritt['taste']}: keine Zeile von List1 hat den Fokus: {fokus.letzter()}")
+                falsch.append(f"{schritt['taste']}: keine Zeile von List1 hat den Fokus: {ort(fokus.letzter())}")
                 continue
-        zelle = fokus.letzter()
+        zelle = fokus.letzter().objekt
         ist = leer(zelle.name)
         soll = leer(zelle.parent.queryTable().getAccessibleAt(schritt["zeile"], 0).name)
         print(f"paritaet: {schritt['taste']:>40} -> {ist!r}", flush=True)
