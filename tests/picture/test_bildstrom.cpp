@@ -7,6 +7,13 @@
 #include <cstring>
 #include <vector>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/asan_interface.h>
+#else
+#define ASAN_POISON_MEMORY_REGION(a, n) ((void)(a), (void)(n))
+#define ASAN_UNPOISON_MEMORY_REGION(a, n) ((void)(a), (void)(n))
+#endif
+
 namespace {
 using namespace picture;
 
@@ -50,12 +57,15 @@ TEST(Bildstrom, PixelsComeFromTheirStoredBytes) {
     }
 }
 
+// Under AddressSanitizer each byte past the cut is out of bounds, as past a
+// buffer of exactly that length, without copying the stream for every cut.
 TEST(Bildstrom, EveryTruncationIsAnError) {
-    const auto strom = eingebaut();
-    for (std::size_t laenge = 0; laenge < strom.size(); ++laenge) {
-        const std::vector<std::uint8_t> kurz(strom.begin(), strom.begin() + laenge);
-        ASSERT_NE(decode(kurz).error, DecodeError::None) << laenge;
+    auto strom = eingebaut();
+    for (std::size_t laenge = strom.size(); laenge-- > 0;) {
+        ASAN_POISON_MEMORY_REGION(strom.data() + laenge, strom.size() - laenge);
+        ASSERT_NE(decode(std::span(strom.data(), laenge)).error, DecodeError::None) << laenge;
     }
+    ASAN_UNPOISON_MEMORY_REGION(strom.data(), strom.size());
 }
 
 struct Schaden {
