@@ -2,7 +2,8 @@
 menu table from the session, waiting for a condition while the events that
 arrive meanwhile reach their listeners, the keys, where the focus is, and a
 menu item chosen by its object name.
-usage as a command: atspibus.py waehle OBJECT_NAME   (inside xsitzung.sh)
+usage as a command (inside xsitzung.sh): atspibus.py waehle OBJECT_NAME
+                                         atspibus.py tasten_bis TITLE/ITEM KEY...
 """
 import os
 import subprocess
@@ -164,8 +165,19 @@ def waehle(name, fokus=None):
             fokus.ende()
 
 
-if __name__ == "__main__" and sys.argv[1:2] == ["waehle"]:
+def tasten_bis(ziel, *tasten):
+    """Presses keys and waits until the menu entry `ziel` ("title/item",
+    "title/" on a title) has the focus."""
+    fokus = Fokus()
+    taste(*tasten)
+    ort = lambda: "/".join(t or "" for t in fokus.wo())  # noqa: E731
+    if not warten(lambda: ort() == ziel):
+        raise RuntimeError(f"{' '.join(tasten)} endet auf {ort()!r}, nicht auf {ziel!r}")
+    fokus.ende()
+
+
+if __name__ == "__main__" and sys.argv[1:2] in (["waehle"], ["tasten_bis"]):
     try:
-        waehle(sys.argv[2])
+        {"waehle": waehle, "tasten_bis": tasten_bis}[sys.argv[1]](*sys.argv[2:])
     except RuntimeError as e:
-        sys.exit(f"waehle: {e}")
+        sys.exit(f"{sys.argv[1]}: {e}")

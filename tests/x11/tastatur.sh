@@ -46,7 +46,8 @@ echo "tastatur: F10, Links, Eingabe und F10, Escape lassen Text2 unberührt; die
 
 # Round the titles: Left to "Ende", Right wraps to "Verschlüsseln" with its
 # first item ready, and Return chooses "Text einfügen".
-taste F10 Left Left Right Right Return
+tasten_bis "Verschlüsseln/Text einfügen" F10 Left Left Right Right
+taste Return
 text2_warten "Hier kommt etwas*" "nach F10, Links, Links, Rechts, Rechts, Eingabe"
 echo "tastatur: die Pfeile gehen über \"Ende\" hinweg im Kreis"
 

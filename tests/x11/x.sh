@@ -34,5 +34,7 @@ titel_warten() { bis 20 titel_ist "$1" || fehler "Titel \"$(xdotool getwindownam
 
 # Presses keys, as a user does, in order.
 taste() { xdotool key --clearmodifiers "$@"; }
+# Presses keys ($2...) until the menu entry $1 ("title/item") has the focus.
+tasten_bis() { /usr/bin/python3 "$X11/atspibus.py" tasten_bis "$@" || fehler "$* führt nicht dorthin"; }
 # Chooses a menu item by its object name from the keyboard (see atspibus.py).
 waehle() { /usr/bin/python3 "$X11/atspibus.py" waehle "$1" || fehler "\"$1\" nicht gewählt"; }
