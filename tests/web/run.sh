@@ -35,5 +35,3 @@ if [ ${#fehler[@]} -gt 0 ]; then
   echo "browser tests failed twice: ${fehler[*]}" >&2
   exit 1
 fi
-# The benchmark once, as a smoke run: it still runs; its figures are not judged.
-"${anzeige[@]}" node bench.mjs "$html" --runden 1
