@@ -17,7 +17,9 @@ client=()
 while [ $# -gt 0 ] && [ "$1" != -- ]; do client+=("$1"); shift; done
 shift
 pid="" wm="" bus="" registry=""
-trap 'kill $pid $wm $registry $bus 2>/dev/null || true' EXIT
+# The program ends before the session does: a browser still writes its
+# profile while it shuts down, which the caller then removes.
+trap 'kill $pid $wm $registry $bus 2>/dev/null || true; [ -z "$pid" ] || wait "$pid" 2>/dev/null || true' EXIT
 fehler() { echo "xsitzung: $*" >&2; exit 1; }
 source "$X11/x.sh"
 
