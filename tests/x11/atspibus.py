@@ -5,6 +5,7 @@ menu item chosen by its object name.
 usage as a command (inside xsitzung.sh): atspibus.py waehle OBJECT_NAME
                                          atspibus.py tasten_bis TITLE/ITEM KEY...
 """
+import functools
 import os
 import subprocess
 import sys
@@ -64,6 +65,7 @@ def hauptfenster_aktiv():
                           text=True).stdout.strip() == os.environ["wid"]
 
 
+@functools.cache
 def menue():
     """The session's menu table: (name, kind, caption, enabled at start)."""
     aus = subprocess.run([os.environ["SITZUNGSDATEN"], "menue"], capture_output=True,
