@@ -10,6 +10,9 @@
 #  2. cross: the core and its tests on s390x and i686 under qemu-user, and
 #     with clang and libc++ (scripts/portabel.sh);
 #  3. fuzz: the picture-stream decoder fuzzed for FUZZ_SECONDS (default 60);
+#     in a full run, 2 and 3 only compute: they run niced beside the others,
+#     on the processor time the X server, Orca and page tests leave while they
+#     wait, and their output is printed when they end;
 #  4. browser: the browser edition built with Emscripten, its wasm suites
 #     under node, the page in Chromium, Firefox and WebKitGTK
 #     (scripts/web.sh --seite), then Orca in the page (orca_seite);
@@ -43,8 +46,10 @@ zeit() { echo "test: $1 took $((SECONDS - stufenbeginn)) s"; stufenbeginn=$SECON
 # Every second try, one line each; tests/web/run.sh writes its own there too.
 export PUNKTGARTEN_ZWEITE_VERSUCHE
 PUNKTGARTEN_ZWEITE_VERSUCHE=$(mktemp)
+nebenbei=
 bilanz() {
   local n
+  if [ -n "$nebenbei" ]; then kill -- -"$nebenbei" 2>/dev/null || true; fi
   n=$(wc -l <"$PUNKTGARTEN_ZWEITE_VERSUCHE")
   echo "test: $n second tries"
   rm -f "$PUNKTGARTEN_ZWEITE_VERSUCHE"
@@ -65,9 +70,42 @@ pruefen() {
 
 bash scripts/setup.sh test
 
+# rechnen: the stages that only compute, cross and fuzz, as chosen.
+rechnen() {
+  local beginn=$SECONDS
+  if [ -n "${stufe[cross]:-}" ]; then
+    echo "== the core on other machines"
+    bash scripts/portabel.sh
+    echo "test: cross took $((SECONDS - beginn)) s"; beginn=$SECONDS
+  fi
+  if [ -n "${stufe[fuzz]:-}" ]; then
+    echo "== fuzzing the picture-stream decoder"
+    bash fuzz/run.sh "${FUZZ_SECONDS:-60}" build-fuzz
+    echo "test: fuzz took $((SECONDS - beginn)) s"
+  fi
+}
+
+if [ -n "${stufe[cross]:-}${stufe[fuzz]:-}" ] && [ -n "${stufe[ctest]:-}${stufe[browser]:-}" ]; then
+  mkdir -p build-nebenbei
+  set -m # its own process group, which the EXIT trap ends with the run
+  nice -n 15 bash -c "$(declare -p stufe; declare -f rechnen); set -euo pipefail; rechnen" \
+    >build-nebenbei/lauf.log 2>&1 &
+  nebenbei=$!
+  set +m
+  echo "== cross and fuzz run niced beside the other stages (build-nebenbei/lauf.log)"
+else
+  rechnen
+fi
+
 if [ -n "${stufe[ctest]:-}" ]; then
   echo "== build (sanitizers) and tests${etiketten[*]:+ (${etiketten[*]})}"
-  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPUNKTGARTEN_SANITIZE=ON \
+  # Ninja, -O1 and line tables only: what the sanitizers' reports need, a
+  # third less compile time than -O2 -g with make.
+  if grep -qs '^CMAKE_GENERATOR:INTERNAL=Unix Makefiles' build/CMakeCache.txt; then
+    rm -rf build/CMakeCache.txt build/CMakeFiles
+  fi
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" -DPUNKTGARTEN_SANITIZE=ON \
     -DPUNKTGARTEN_TESTS=ON -DPUNKTGARTEN_BENCH=ON >/dev/null
   cmake --build build -j"$jobs"
   # A test without a label would run in the full run only.
@@ -93,17 +131,6 @@ if [ -n "${stufe[ctest]:-}" ]; then
   zeit build
 fi
 
-if [ -n "${stufe[cross]:-}" ]; then
-  echo "== the core on other machines"
-  bash scripts/portabel.sh
-  zeit cross
-fi
-
-if [ -n "${stufe[fuzz]:-}" ]; then
-  echo "== fuzzing the picture-stream decoder"
-  bash fuzz/run.sh "${FUZZ_SECONDS:-60}" build-fuzz
-  zeit fuzz
-fi
 if [ -n "${stufe[browser]:-}" ]; then
   echo "== the browser edition"
   bash scripts/web.sh --seite
@@ -112,6 +139,15 @@ if [ -n "${stufe[browser]:-}" ]; then
     pruefen -L '^orca_seite$'
   fi
   zeit browser
+fi
+if [ -n "$nebenbei" ]; then
+  echo "== cross and fuzz, run beside the other stages"
+  status=0
+  wait "$nebenbei" || status=$?
+  nebenbei=
+  cat build-nebenbei/lauf.log
+  [ "$status" -eq 0 ] || { echo "test: cross or fuzz failed" >&2; exit 1; }
+  zeit "the wait for cross and fuzz"
 fi
 if [ -n "${stufe[dist]:-}" ]; then
   echo "== the release in dist/"

@@ -17,21 +17,40 @@ if ! cmp -s package-lock.json node_modules/.tarnbild-lock 2>/dev/null; then
 fi
 
 export TARNBILD_HTML=$html
-anzeige=()
-if [ -z "${DISPLAY:-}" ] && command -v xvfb-run >/dev/null; then
-  anzeige=(xvfb-run -a -s "-screen 0 1280x1024x24")
-fi
-# One file at a time. A file that fails runs once more; each second try is printed, and written
-# to PUNKTGARTEN_ZWEITE_VERSUCHE when scripts/test.sh counts them.
-laeuft() { "${anzeige[@]}" node --test --test-timeout=300000 --test-reporter=tap "$1"; }
-fehler=()
+# Two files at a time (TARNBILD_SPUREN): a browser waits for its page most of the time. Without a
+# display each file gets an X server of its own, numbered by its place in the list, since two
+# xvfb-run -a started at once may choose the same number. A file's output is printed when it
+# ends. A file that fails runs once more; each second try is printed, and written to
+# PUNKTGARTEN_ZWEITE_VERSUCHE when scripts/test.sh counts them.
+spuren=${TARNBILD_SPUREN:-2}
+laeuft() { # DATEI NUMMER
+  local anzeige=()
+  if [ -z "${DISPLAY:-}" ] && command -v xvfb-run >/dev/null; then
+    anzeige=(xvfb-run -n "$((70 + $2))" -s "-screen 0 1280x1024x24")
+  fi
+  "${anzeige[@]}" node --test --test-timeout=300000 --test-reporter=tap "$1"
+}
+fehler=$(mktemp -d)
+datei_pruefen() { # DATEI NUMMER
+  local log="$fehler/$2.log"
+  if laeuft "$1" "$2" >"$log" 2>&1; then cat "$log"; return 0; fi
+  cat "$log"
+  echo "browser tests: second try: $1"
+  [ -z "${PUNKTGARTEN_ZWEITE_VERSUCHE:-}" ] || echo "browser $1" >>"$PUNKTGARTEN_ZWEITE_VERSUCHE"
+  if laeuft "$1" "$2" >"$log" 2>&1; then cat "$log"; return 0; fi
+  cat "$log"
+  echo "$1" >"$fehler/$2.fehler"
+}
+nummer=0
 for datei in ./*.test.mjs; do
-  laeuft "$datei" && continue
-  echo "browser tests: second try: $datei"
-  [ -z "${PUNKTGARTEN_ZWEITE_VERSUCHE:-}" ] || echo "browser $datei" >>"$PUNKTGARTEN_ZWEITE_VERSUCHE"
-  laeuft "$datei" || fehler+=("$datei")
+  while [ "$(jobs -pr | wc -l)" -ge "$spuren" ]; do wait -n || true; done
+  datei_pruefen "$datei" "$nummer" &
+  nummer=$((nummer + 1))
 done
-if [ ${#fehler[@]} -gt 0 ]; then
-  echo "browser tests failed twice: ${fehler[*]}" >&2
+wait
+gescheitert=$(cat "$fehler"/*.fehler 2>/dev/null | tr "\n" " " || true)
+rm -rf "$fehler"
+if [ -n "$gescheitert" ]; then
+  echo "browser tests failed twice: $gescheitert" >&2
   exit 1
 fi
