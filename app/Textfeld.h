@@ -27,6 +27,9 @@ class Textfeld final : public QPlainTextEdit {
     // Who shows a refusal: the window's Steuerung. Without one the box shows
     // a warning box itself.
     void abweisungSetzen(sitzung::Ort ort, Abweisung abweisung);
+    // Whether the check after a change is still to run (it runs once the
+    // event loop is back).
+    bool pruefungAussteht() const { return pruefend_; }
 
   protected:
     void keyPressEvent(QKeyEvent* taste) override;

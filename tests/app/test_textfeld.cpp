@@ -5,10 +5,8 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 
@@ -18,21 +16,18 @@ QString letterWithMarks(int marks) {
     return QStringLiteral("a") + QString(marks, QChar(u'\u0301'));
 }
 
-// Answers the next message box and returns its text; empty when none opened.
-QString mitAntwort(const std::function<void()>& tun) {
+// Whether the box's check after the last change has run, within five seconds.
+bool geprueft(const app::Textfeld& feld) {
+    return QTest::qWaitFor([&] { return !feld.pruefungAussteht(); });
+}
+
+// Does `tun` and returns the refusal it led to, once the box has checked;
+// empty when there was none.
+QString mitAntwort(app::Textfeld& feld, const std::function<void()>& tun) {
     QString text;
-    QTimer uhr;
-    uhr.setInterval(5);
-    QObject::connect(&uhr, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            text = box->text();
-            box->accept();
-        }
-    });
-    uhr.start();
+    feld.abweisungSetzen(sitzung::Ort::Text2, [&](const QString& meldung) { text = meldung; });
     tun();
-    QTest::qWait(20);
-    return text;
+    return geprueft(feld) ? text : QStringLiteral("(the check after the change never ran)");
 }
 
 } // namespace
@@ -75,7 +70,7 @@ class TestTextfeld : public QObject {
             inhalt->setData(format, data);
         }
         QApplication::clipboard()->setMimeData(inhalt);
-        QCOMPARE(mitAntwort([&] { feld.paste(); }), QString());
+        QCOMPARE(mitAntwort(feld, [&] { feld.paste(); }), QString());
         QCOMPARE(feld.toPlainText(), QStringLiteral("ab"));
     }
 
@@ -83,7 +78,7 @@ class TestTextfeld : public QObject {
         app::Textfeld feld(nullptr);
         feld.setPlainText("ab");
         QApplication::clipboard()->setText(QString(1 << 20, 'x'));
-        const QString meldung = mitAntwort([&] { feld.paste(); });
+        const QString meldung = mitAntwort(feld, [&] { feld.paste(); });
         QVERIFY2(meldung.contains("höchstens 32.768 Zeichen"), qPrintable(meldung));
         QCOMPARE(feld.toPlainText(), QStringLiteral("ab"));
     }
@@ -94,11 +89,11 @@ class TestTextfeld : public QObject {
         app::Textfeld feld(nullptr);
         const QString vorher = letterWithMarks(20) + letterWithMarks(20);
         feld.setPlainText(vorher);
-        QTest::qWait(10);
+        QVERIFY(geprueft(feld));
         QTextCursor c = feld.textCursor();
         c.setPosition(22);
         feld.setTextCursor(c);
-        const QString meldung = mitAntwort([&] { QTest::keyClick(&feld, Qt::Key_Backspace); });
+        const QString meldung = mitAntwort(feld, [&] { QTest::keyClick(&feld, Qt::Key_Backspace); });
         QVERIFY2(meldung.contains("Teile je Zeichen"), qPrintable(meldung));
         QCOMPARE(feld.toPlainText(), vorher);
     }
@@ -109,7 +104,7 @@ class TestTextfeld : public QObject {
         feld.paste();
         QCOMPARE(feld.wordWrapMode(), QTextOption::WrapAnywhere);
         feld.setPlainText(QStringLiteral("kurze Wörter ").repeated(500));
-        QTest::qWait(10);
+        QVERIFY(geprueft(feld));
         QCOMPARE(feld.wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
     }
 };
