@@ -7,7 +7,7 @@ import { describe, it, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { KnownDevices } from 'puppeteer-core';
 import { ENGINES, starte, oeffne } from './lib/browser.mjs';
-import { STANDARDTEXT, punkt, wert, zeilen, warteDialog, warteZu } from './lib/seite.mjs';
+import { STANDARDTEXT, punkt, wert, zeilen, warteDialog, warteZu, offeneMenues } from './lib/seite.mjs';
 
 const ANDROID = { width: 740, height: 360, deviceScaleFactor: 2.625, isMobile: true, hasTouch: true, isLandscape: true };
 const EIGENE = { 'Android phone landscape': ANDROID, 'Android phone': { ...ANDROID, width: 360, height: 740, isLandscape: false } };
@@ -20,8 +20,6 @@ const GERAETE = [['chromium', 'iPad landscape'], ['chromium', 'iPad'], ['chromiu
 const FINGER = { chromium: {}, firefox: { prefs: { 'ui.primaryPointerCapabilities': 1, 'ui.allPointerCapabilities': 1 } } };
 
 const tippe = async (page, id) => { const p = await punkt(page, id); await page.touchscreen.tap(p.x, p.y); };
-const offeneMenues = (page) => page.evaluate(() => [...document.querySelectorAll('[role=menu]')]
-  .filter((m) => m.getClientRects().length > 0).map((m) => m.id));
 
 // Every title and every item of an open menu is a target a finger can hit.
 const ziele = (page) => page.$$eval('#Menueleiste .kopf, .menue:not([hidden]) > [role^=menuitem], dialog[open] button',

@@ -5,10 +5,8 @@ import { describe, it, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { ENGINES, starte, oeffne } from './lib/browser.mjs';
 import { starteWebkit, webkitFehlt } from './lib/webkit.mjs';
-import { wo, drueckeBis, punkt, offen, waehle, insMenue, warteDialog, warteZu, wert } from './lib/seite.mjs';
+import { wo, drueckeBis, punkt, offen, waehle, insMenue, warteDialog, warteZu, wert, offeneMenues } from './lib/seite.mjs';
 
-const offeneMenues = (page) => page.evaluate(() => [...document.querySelectorAll('[role=menu]')]
-  .filter((m) => m.getClientRects().length > 0).map((m) => m.id));
 
 async function insAnzeigeMenue(page) {
   await insMenue(page, 'M_anzeige');

@@ -77,6 +77,9 @@ export async function waehle(page, id) {
 }
 
 export { warteZu };
+// The ids of the menus that are shown.
+export const offeneMenues = (page) => page.evaluate(() => [...document.querySelectorAll('[role=menu]')]
+  .filter((m) => m.getClientRects().length > 0).map((m) => m.id));
 export const offen = (page, id) => page.evaluate((i) => !!document.getElementById(i)?.open, id);
 
 export async function warteDialog(page, id) {
