@@ -132,7 +132,7 @@ class Fokus:
 
 def waehle(name, fokus=None):
     """Chooses an entry as a pupil does by keyboard: F10, Right until its menu
-    has the focus, Down until the entry has it, Return."""
+    has the focus, Down until the entry has it, Return, and waits until the focus has left the menus."""
     eigener = fokus is None
     fokus = fokus or Fokus()
     titel, text = titel_und_text(name)
@@ -162,6 +162,9 @@ def waehle(name, fokus=None):
         if fokus.wo() != (titel, text if text != titel else None):
             raise RuntimeError(f"{name} nicht erreicht: {fokus.wo()}")
         taste("Return")
+        # Keys pressed before the menu has closed may reach the menu bar.
+        if not warten(lambda: fokus.wo() == (None, None)):
+            raise RuntimeError(f"{name}: die Menüs behalten die Tastatur")
     finally:
         if eigener:
             fokus.ende()
