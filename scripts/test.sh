@@ -72,23 +72,22 @@ bash scripts/setup.sh test
 
 # rechnen: the stages that only compute, cross and fuzz, as chosen.
 rechnen() {
-  local beginn=$SECONDS
   if [ -n "${stufe[cross]:-}" ]; then
     echo "== the core on other machines"
     bash scripts/portabel.sh
-    echo "test: cross took $((SECONDS - beginn)) s"; beginn=$SECONDS
+    zeit cross
   fi
   if [ -n "${stufe[fuzz]:-}" ]; then
     echo "== fuzzing the picture-stream decoder"
     bash fuzz/run.sh "${FUZZ_SECONDS:-60}" build-fuzz
-    echo "test: fuzz took $((SECONDS - beginn)) s"
+    zeit fuzz
   fi
 }
 
 if [ -n "${stufe[cross]:-}${stufe[fuzz]:-}" ] && [ -n "${stufe[ctest]:-}${stufe[browser]:-}" ]; then
   mkdir -p build-nebenbei
   set -m # its own process group, which the EXIT trap ends with the run
-  nice -n 15 bash -c "$(declare -p stufe; declare -f rechnen); set -euo pipefail; rechnen" \
+  nice -n 15 bash -c "$(declare -p stufe; declare -f rechnen zeit); set -euo pipefail; stufenbeginn=0; rechnen" \
     >build-nebenbei/lauf.log 2>&1 &
   nebenbei=$!
   set +m

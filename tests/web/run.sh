@@ -32,13 +32,15 @@ laeuft() { # DATEI NUMMER
 }
 fehler=$(mktemp -d)
 datei_pruefen() { # DATEI NUMMER
-  local log="$fehler/$2.log"
-  if laeuft "$1" "$2" >"$log" 2>&1; then cat "$log"; return 0; fi
-  cat "$log"
-  echo "browser tests: second try: $1"
-  [ -z "${PUNKTGARTEN_ZWEITE_VERSUCHE:-}" ] || echo "browser $1" >>"$PUNKTGARTEN_ZWEITE_VERSUCHE"
-  if laeuft "$1" "$2" >"$log" 2>&1; then cat "$log"; return 0; fi
-  cat "$log"
+  local log="$fehler/$2.log" versuch
+  for versuch in 1 2; do
+    if [ "$versuch" = 2 ]; then
+      echo "browser tests: second try: $1"
+      [ -z "${PUNKTGARTEN_ZWEITE_VERSUCHE:-}" ] || echo "browser $1" >>"$PUNKTGARTEN_ZWEITE_VERSUCHE"
+    fi
+    laeuft "$1" "$2" >"$log" 2>&1 && { cat "$log"; return 0; }
+    cat "$log"
+  done
   echo "$1" >"$fehler/$2.fehler"
 }
 nummer=0

@@ -132,7 +132,8 @@ class Fokus:
 
 def waehle(name, fokus=None):
     """Chooses an entry as a pupil does by keyboard: F10, Right until its menu
-    has the focus, Down until the entry has it, Return, and waits until the focus has left the menus."""
+    has the focus, Down until the entry has it, Return; then waits until the
+    focus has left the menus."""
     eigener = fokus is None
     fokus = fokus or Fokus()
     titel, text = titel_und_text(name)
