@@ -80,8 +80,7 @@ QSize Positionsliste::zeilengroesse() const {
 }
 
 int Positionsliste::ganzSichtbar() const {
-    const int hoehe = zeilengroesse().height();
-    return hoehe > 0 ? std::max(1, viewport()->height() / hoehe) : 1;
+    return static_cast<int>(sitzung::ganzSichtbar(viewport()->height(), zeilengroesse().height()));
 }
 
 int Positionsliste::zeileBei(int y) const {
@@ -135,14 +134,10 @@ void Positionsliste::scrollTo(const QModelIndex& index, ScrollHint hint) {
         oben = zeile - sichtbar / 2;
         break;
     case EnsureVisible:
-        if (zeile < oben) {
-            oben = zeile;
-        } else if (zeile >= oben + sichtbar) {
-            oben = zeile - sichtbar + 1;
-        }
         break;
     }
-    verticalScrollBar()->setValue(oben); // the scroll bar keeps it in range
+    verticalScrollBar()->setValue(
+        static_cast<int>(sitzung::sichtFolgt(oben, zeile, sichtbar, modell_->zeilen())));
 }
 
 sitzung::Listenstand Positionsliste::nachTaste(sitzung::Taste taste) const {

@@ -175,6 +175,24 @@ Menueschritt eintragKlick(const Menuestand& stand, Eintrag e, const Menuezustaen
     return waehlenOderBleiben(stand, e, z);
 }
 
+std::int64_t ganzSichtbar(double hoehe, double zeilenhoehe) {
+    if (!(zeilenhoehe > 0) || !(hoehe / zeilenhoehe >= 1)) {
+        return 1;
+    }
+    return static_cast<std::int64_t>(std::min(hoehe / zeilenhoehe, 1e15));
+}
+
+std::int64_t sichtFolgt(std::int64_t erste, std::int64_t zeile, std::int64_t sichtbar,
+                        std::int64_t zeilen) {
+    sichtbar = std::max<std::int64_t>(1, sichtbar);
+    if (zeile < erste) {
+        erste = zeile;
+    } else if (zeile >= erste + sichtbar) {
+        erste = zeile - sichtbar + 1;
+    }
+    return std::clamp<std::int64_t>(erste, 0, std::max<std::int64_t>(0, zeilen - sichtbar));
+}
+
 Listenstand listenTaste(Listenstand stand, Taste taste, std::int64_t zeilen,
                         std::int64_t sichtbar) {
     if (zeilen <= 0) {
@@ -209,12 +227,7 @@ Listenstand listenTaste(Listenstand stand, Taste taste, std::int64_t zeilen,
     Listenstand s;
     s.behandelt = true;
     s.zeile = std::clamp<std::int64_t>(neu, 0, zeilen - 1);
-    s.erste = std::clamp<std::int64_t>(stand.erste, 0, std::max<std::int64_t>(0, zeilen - sichtbar));
-    if (s.zeile < s.erste) {
-        s.erste = s.zeile;
-    } else if (s.zeile >= s.erste + sichtbar) {
-        s.erste = s.zeile - sichtbar + 1;
-    }
+    s.erste = sichtFolgt(stand.erste, s.zeile, sichtbar, zeilen);
     return s;
 }
 

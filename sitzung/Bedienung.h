@@ -75,6 +75,19 @@ struct Listenstand {
     bool operator==(const Listenstand&) const = default;
 };
 
+// The height of a line of the list in the page, in CSS pixels.
+inline constexpr int kListenzeilePx = 13;
+
+// How many lines `zeilenhoehe` high fit whole in a view `hoehe` high; at
+// least one, so that paging always moves.
+std::int64_t ganzSichtbar(double hoehe, double zeilenhoehe);
+
+// The first line shown once the view follows `zeile`: unchanged while the
+// line is whole in view, otherwise moved just so far that it is, at the edge
+// it crossed; never past the end of a list of `zeilen` lines.
+std::int64_t sichtFolgt(std::int64_t erste, std::int64_t zeile, std::int64_t sichtbar,
+                        std::int64_t zeilen);
+
 // The list after a key, with `zeilen` lines of which `sichtbar` fit whole in
 // view. Up and Down step one line (the first step from no line goes to line
 // 0), Page Up and Page Down a view less one line, Home and End to the ends;

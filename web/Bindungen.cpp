@@ -135,15 +135,17 @@ val alsObjekt(const sitzung::Menueschritt& m) {
     return o;
 }
 
-// The position list after a key: {zeile, erste, behandelt}.
-val listenTaste(const val& stand, sitzung::Taste taste, double zeilen, double sichtbar) {
+// The position list after a key, in a view `hoehe` CSS pixels high:
+// {zeile, erste, behandelt}.
+val listenTaste(const val& stand, sitzung::Taste taste, double zeilen, double hoehe) {
     sitzung::Listenstand s;
     if (stand["zeile"].isNumber() && stand["erste"].isNumber()) {
         s.zeile = static_cast<std::int64_t>(stand["zeile"].as<double>());
         s.erste = static_cast<std::int64_t>(stand["erste"].as<double>());
     }
     const sitzung::Listenstand n = sitzung::listenTaste(
-        s, taste, static_cast<std::int64_t>(zeilen), static_cast<std::int64_t>(sichtbar));
+        s, taste, static_cast<std::int64_t>(zeilen),
+        sitzung::ganzSichtbar(hoehe, sitzung::kListenzeilePx));
     val o = val::object();
     o.set("zeile", static_cast<double>(n.zeile));
     o.set("erste", static_cast<double>(n.erste));
@@ -419,6 +421,7 @@ EMSCRIPTEN_BINDINGS(tarnbild) {
         .value("Andere", sitzung::Taste::Andere);
     emscripten::function("belegt", &belegt);
     emscripten::function("listenTaste", &listenTaste);
+    emscripten::constant("LISTENZEILE", sitzung::kListenzeilePx);
     emscripten::function("layout", &layout);
     emscripten::function("menue", &menue);
     emscripten::function("texte", &texte);

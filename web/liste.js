@@ -7,7 +7,7 @@
     const el = $('List1');
     const sicht = el.querySelector('.sicht');
     const abstand = el.querySelector('.abstand');
-    const zh = 13;   // line height, CSS pixels
+    const zh = Module.LISTENZEILE; // line height, CSS pixels
     let n = 0;
     let oben = 0;    // the first shown pixel of the whole list
     let aktuell = -1;
@@ -15,6 +15,7 @@
     let h = -1;      // the inner height, CSS pixels; read again after a resize only,
                      // so that a command does not wait for a layout to read it
 
+    sicht.style.setProperty('--zeile', zh + 'px');
     const hoehe = () => { if (h < 0) h = el.clientHeight; return h; };
     const mass = () => S.rollmass(n, zh, hoehe());
 
@@ -55,9 +56,8 @@
       // Firefox, which would take the focus out of the page.
       if (S.tippt(e)) e.preventDefault();
       if (!name || n === 0) return;
-      const sichtbar = Math.max(1, Math.floor(hoehe() / zh));
       const erste = Math.floor(oben / zh);
-      const r = Module.listenTaste({ zeile: aktuell, erste }, Module.Taste[name], n, sichtbar);
+      const r = Module.listenTaste({ zeile: aktuell, erste }, Module.Taste[name], n, hoehe());
       if (!r.behandelt) return;
       e.preventDefault();
       aktuell = r.zeile;

@@ -3,6 +3,9 @@
 #include "sitzung/Bedienung.h"
 #include "sitzung/Sitzung.h"
 
+#include <limits>
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -155,12 +158,19 @@ TEST(Bedienung, ListKeys) {
         {"a letter does nothing", {3, 0}, Taste::Andere, 1344, 17, 3, 0, false},
         {"an empty list", {-1, 0}, Taste::Runter, 0, 17, -1, 0, false},
         {"the longest list", {0, 0}, Taste::Ende, 715904, 17, 715903, 715887, true},
+        {"a view past the end comes back", {5, 1340}, Taste::Runter, 1344, 17, 6, 6, true},
     };
     for (const auto& f : faelle) {
         const sitzung::Listenstand s = sitzung::listenTaste(f.von, f.taste, f.zeilen, f.sichtbar);
         EXPECT_EQ(s.zeile, f.zeile) << f.name;
         EXPECT_EQ(s.erste, f.erste) << f.name;
         EXPECT_EQ(s.behandelt, f.behandelt) << f.name;
+    }
+    // Lines whole in view: at least one, whatever the sizes.
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    for (const auto& [hoehe, zeile, sichtbar] : {std::tuple{230.0, 13.0, 17}, {12.0, 13.0, 1},
+             {-5.0, 13.0, 1}, {100.0, 0.0, 1}, {nan, 13.0, 1}, {100.0, nan, 1}}) {
+        EXPECT_EQ(sitzung::ganzSichtbar(hoehe, zeile), sichtbar) << hoehe << " / " << zeile;
     }
 }
 

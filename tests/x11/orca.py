@@ -185,7 +185,12 @@ def waehlen(orca, eintrag, menue=None):
 # Keys in the menus and the entries Orca must name to them, in this order:
 # each title before the item its menu readies. What it says of an entry comes
 # from the session's menu table: a disabled one is unavailable ("ausgegraut").
+# Leaving the menus, by Escape or F10, names the control the keyboard went back to.
+TEXT2 = "zu verschlüsselnder Text"
 MENUEWEGE = [
+    ("F10", ["M_Text_im_Fenster_verschluesseln", "M_text_einfuegen"]),
+    ("Down", []),
+    ("Escape", [TEXT2]),
     ("F10", ["M_Text_im_Fenster_verschluesseln", "M_text_einfuegen"]),
     ("Right", ["M_entschluesseln"]),
     ("Right", ["M_anzeige", "M_letztes_Bit_anzeigen"]),
@@ -194,7 +199,7 @@ MENUEWEGE = [
     ("Right", ["M_Text_im_Fenster_verschluesseln", "M_text_einfuegen"]),
     ("Left", ["M_Ende"]),
     ("Left", ["M_Info", "M_Info_zum_Bild"]),
-    ("Escape", []),
+    ("Escape", [TEXT2]),
     ("F10", ["M_Text_im_Fenster_verschluesseln", "M_text_einfuegen"]),
     ("Right", ["M_entschluesseln"]),
     ("Tab", ["M_anzeige", "M_letztes_Bit_anzeigen"]),
@@ -203,7 +208,7 @@ MENUEWEGE = [
     ("Down", ["M_letztes_Bit_auf_Zufall_setzen"]),
     ("Down", ["M_Positionen_anzeigen"]),
     ("Down", ["M_Bits_anzeigen"]),
-    ("Escape", []),
+    ("F10", [TEXT2]),
 ]
 
 
@@ -211,7 +216,7 @@ def titel_hoeren(orca, fehler):
     """Round the menus by keyboard: every title, every item, every state."""
     satz = {n: titel + ("." if an else " ausgegraut.") for n, _, titel, an in atspibus.menue()}
     for taste, namen in MENUEWEGE:
-        erwartet = [satz[n] for n in namen]
+        erwartet = [satz.get(n, n) for n in namen]
         gehoert = orca.taste(taste, hoechstens=10, fertig=menue_fertig)
         rest = iter(gehoert)
         if not all(any(s.startswith(satz) for s in rest) for satz in erwartet):

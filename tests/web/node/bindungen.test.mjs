@@ -83,9 +83,9 @@ test('the menus and the list move as the model says, through the bindings', () =
   assert.equal(t.menueTaste(f10.stand, T.Escape).verlassen, true);
   assert.equal(t.eintragKlick(f10.stand, nummer('m_trenner10')).waehlen, -1, 'a separator chooses nothing');
   // 1,344 lines, 17 shown: a page is 16 lines.
-  assert.deepEqual(M.listenTaste({ zeile: 0, erste: 0 }, T.BildAb, 1344, 17), { zeile: 16, erste: 0, behandelt: true });
-  assert.deepEqual(M.listenTaste({ zeile: 16, erste: 0 }, T.Runter, 1344, 17), { zeile: 17, erste: 1, behandelt: true });
-  assert.deepEqual(M.listenTaste({ zeile: -1, erste: 0 }, T.Ende, 1344, 17), { zeile: 1343, erste: 1327, behandelt: true });
+  assert.deepEqual(M.listenTaste({ zeile: 0, erste: 0 }, T.BildAb, 1344, 17.7 * M.LISTENZEILE), { zeile: 16, erste: 0, behandelt: true });
+  assert.deepEqual(M.listenTaste({ zeile: 16, erste: 0 }, T.Runter, 1344, 17.7 * M.LISTENZEILE), { zeile: 17, erste: 1, behandelt: true });
+  assert.deepEqual(M.listenTaste({ zeile: -1, erste: 0 }, T.Ende, 1344, 17.7 * M.LISTENZEILE), { zeile: 1343, erste: 1327, behandelt: true });
   t.delete();
 });
 
