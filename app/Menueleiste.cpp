@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QMenu>
 #include <QProxyStyle>
 #include <QTimer>
@@ -48,16 +49,17 @@ void Menueleiste::menueAnmelden(QMenu* menue) {
     menue->installEventFilter(this);
 }
 
+std::optional<sitzung::Eintrag> Menueleiste::eintrag(const QAction* a) const {
+    const auto i = std::find(aktionen_.begin(), aktionen_.end(), a);
+    if (a == nullptr || i == aktionen_.end()) {
+        return std::nullopt;
+    }
+    return sitzung::kMenue[static_cast<std::size_t>(i - aktionen_.begin())].eintrag;
+}
+
 sitzung::Menuestand Menueleiste::stand() const {
     sitzung::Menuestand s;
     QAction* titel = activeAction();
-    const auto eintrag = [this](const QAction* a) -> std::optional<sitzung::Eintrag> {
-        const auto i = std::find(aktionen_.begin(), aktionen_.end(), a);
-        if (a == nullptr || i == aktionen_.end()) {
-            return std::nullopt;
-        }
-        return sitzung::kMenue[static_cast<std::size_t>(i - aktionen_.begin())].eintrag;
-    };
     s.titel = eintrag(titel);
     if (s.titel && titel->menu() != nullptr && titel->menu()->isVisible()) {
         s.offen = true;
@@ -151,6 +153,40 @@ void Menueleiste::keyPressEvent(QKeyEvent* taste) {
     taste->accept();
 }
 
+void Menueleiste::mousePressEvent(QMouseEvent* ereignis) {
+    const auto titel = eintrag(actionAt(ereignis->position().toPoint()));
+    if (!titel) {
+        QMenuBar::mousePressEvent(ereignis); // the bar beside the titles: the menus close
+        return;
+    }
+    steuerung_.menueGezeigt(stand());
+    steuerung_.titelKlick(*titel);
+    ereignis->accept();
+}
+
+void Menueleiste::mouseMoveEvent(QMouseEvent* ereignis) {
+    // Qt's own move would highlight a title under the pointer with every
+    // menu shut, which the keys would then take as the menus' place.
+    const sitzung::Menuestand jetzt = stand();
+    const auto titel = eintrag(actionAt(ereignis->position().toPoint()));
+    if (jetzt.offen && titel && titel != jetzt.titel) {
+        steuerung_.menueGezeigt(jetzt);
+        steuerung_.titelZeigen(*titel);
+    }
+    ereignis->accept();
+}
+
+bool Menueleiste::eintragGeklickt(QMenu* menue, QMouseEvent* ereignis) {
+    // Qt chooses an item when the button is let go over it: the model decides.
+    const auto e = eintrag(menue->actionAt(ereignis->position().toPoint()));
+    if (!e) {
+        return false; // outside the menu: Qt closes it, or hands it to the bar
+    }
+    steuerung_.menueGezeigt(stand());
+    steuerung_.eintragKlick(*e);
+    return true;
+}
+
 void Menueleiste::focusOutEvent(QFocusEvent* ereignis) {
     QMenuBar::focusOutEvent(ereignis);
     // A click elsewhere while a title without an open menu is highlighted: no
@@ -167,6 +203,10 @@ bool Menueleiste::eventFilter(QObject* objekt, QEvent* ereignis) {
     if (ereignis->type() == QEvent::KeyPress && activeAction() != nullptr &&
         objekt == activeAction()->menu()) {
         return tasteAnwenden(static_cast<QKeyEvent*>(ereignis));
+    }
+    if (ereignis->type() == QEvent::MouseButtonRelease && activeAction() != nullptr &&
+        objekt == activeAction()->menu()) {
+        return eintragGeklickt(activeAction()->menu(), static_cast<QMouseEvent*>(ereignis));
     }
     if (ereignis->type() == QEvent::Show) {
         steuerung_.menueBetreten(); // by the pointer, too

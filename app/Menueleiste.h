@@ -6,8 +6,11 @@
 // too, so that a screen reader says they are unavailable; only the session
 // decides whether one can be chosen. Every key goes to the window's
 // Steuerung, which says where the keyboard goes when the menus are left;
-// menus that Qt opens and closes for the pointer are told to it too. While a title without an open menu is
-// highlighted the bar holds the keyboard, so no key lands in a text box.
+// the pointer's clicks on titles and items and its moves onto another title
+// while a menu is open go to it as well; Qt only moves the highlight within a
+// menu and closes the menus on a click elsewhere, which is told to the
+// Steuerung. While a title without an open menu is highlighted the bar holds
+// the keyboard, so no key lands in a text box.
 #include "sitzung/Bedienung.h"
 #include "sitzung/Menue.h"
 #include "sitzung/Steuerung.h"
@@ -17,6 +20,7 @@
 #include <QTimer>
 
 #include <array>
+#include <optional>
 
 class QMenu;
 
@@ -43,6 +47,8 @@ class Menueleiste final : public QMenuBar {
 
   protected:
     void keyPressEvent(QKeyEvent* taste) override;
+    void mousePressEvent(QMouseEvent* ereignis) override;
+    void mouseMoveEvent(QMouseEvent* ereignis) override;
     void focusOutEvent(QFocusEvent* ereignis) override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
@@ -52,6 +58,8 @@ class Menueleiste final : public QMenuBar {
     void bereitstellen(QMenu* menue, QAction* eintrag, bool geoeffnet);
     void schliessen();
     QAction* aktion(sitzung::Eintrag e) const { return aktionen_[sitzung::nummer(e)]; }
+    std::optional<sitzung::Eintrag> eintrag(const QAction* a) const;
+    bool eintragGeklickt(QMenu* menue, QMouseEvent* ereignis);
 
     sitzung::Steuerung& steuerung_;
     const Aktionen& aktionen_;

@@ -171,8 +171,12 @@ Menueschritt Steuerung::menueTaste(Taste taste) {
 }
 
 Menueschritt Steuerung::menueTaste(Taste taste, const Menuestand& jetzt) {
-    stand_ = jetzt;
+    menueGezeigt(jetzt);
     return menueTaste(taste);
+}
+
+void Steuerung::menueGezeigt(const Menuestand& jetzt) {
+    stand_ = jetzt;
 }
 
 Menueschritt Steuerung::titelKlick(Eintrag titel) {

@@ -73,6 +73,9 @@ class Steuerung {
     Menueschritt titelKlick(Eintrag titel);
     Menueschritt titelZeigen(Eintrag titel);
     Menueschritt eintragKlick(Eintrag e);
+    // A front end whose toolkit moves the highlight in an open menu with the
+    // pointer itself passes where it is before each of the three above.
+    void menueGezeigt(const Menuestand& jetzt);
     const Menuestand& menuestand() const { return stand_; }
     // The toolkit opened the menus itself (a click on a title).
     void menueBetreten();

@@ -4,11 +4,14 @@
 and item, or the line of List1, that last took the focus on the AT-SPI bus.
 usage: paritaet.py TABLE.json   (inside xsitzung.sh)
 Exits 1 if a road ends elsewhere than the table says.
-Of the walk ("wege") it takes the rows of keys and pastes (through xclip).
+The walk ("wege") clicks and points at the objects' places on the bus, and
+pastes through xclip.
 """
 import json
 import subprocess
 import sys
+
+import pyatspi
 
 from atspibus import Fokus, aktiv_ist, hauptfenster_aktiv, programm, taste, warten
 
@@ -34,6 +37,46 @@ def ort(z):
     if rolle in ("table", "table cell", "list", "list item"):
         return "List1"
     return "Meldung" if rolle == "push button" else rolle
+
+
+BILDER = {"Picture1": "Originalbild", "Picture2": "Kopie des Bildes, in der der Text versteckt wird"}
+
+
+def finden(wurzel, passt):
+    """The first object below wurzel, depth first, for which passt holds."""
+    for kind in wurzel:
+        if kind is None:
+            continue
+        if passt(kind):
+            return kind
+        tiefer = finden(kind, passt)
+        if tiefer is not None:
+            return tiefer
+    return None
+
+
+def ziel(app, name):
+    """A picture, a menu title, or an item of the open menu, by caption; a
+    separator's object name stands for the open menu's first separator."""
+    if name in BILDER:
+        return finden(app, lambda o: o.name == BILDER[name])
+    leiste = finden(app, lambda o: o.getRoleName() == "menu bar")
+    titel = finden(leiste, lambda o: o.name == name)
+    if titel is not None:
+        return titel
+    offen = finden(app, lambda o: o.getRoleName() == "popup menu"
+                   and o.getState().contains(pyatspi.STATE_SHOWING))
+    if "trenner" in name:
+        return finden(offen, lambda o: o.getRoleName() == "separator")
+    return finden(offen, lambda o: o.name == name)
+
+
+def zeigen(app, name, klick):
+    """Moves the mouse onto the middle of an object, and clicks it."""
+    r = ziel(app, name).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    befehl = ["mousemove", "--sync", str(r.x + r.width // 2), str(r.y + r.height // 2)]
+    taste_oder_maus = ["click", "1"] if klick else []
+    subprocess.run(["xdotool", *befehl, *taste_oder_maus], check=True)
 
 
 def leer(text):
@@ -83,16 +126,15 @@ def main():
     # The walk, each row from where the one before ended (the place is the
     # last object that took the focus); a fresh program starts in Text2.
     druecken(["Tab"])  # from List1 to Text2
+    app = programm()
     for weg in tabelle.get("wege", []):
-        # The pointer in the window's menus is still Qt's own, which closes a
-        # menu that a click opened under openbox: the window walks the key rows.
-        if any(s.startswith(("klick:", "zeigen:")) for s in weg["schritte"]):
-            continue
         for schritt in weg["schritte"]:
             art, _, ziel = schritt.partition(":")
             if art == "einfuegen":
                 subprocess.run(["xclip", "-selection", "clipboard"], input=b"x" * int(ziel), check=True)
                 druecken(["ctrl+v"])
+            elif ziel:
+                zeigen(app, ziel, art == "klick")
             else:
                 druecken([schritt])
         if weg.get("abgewiesen"):
