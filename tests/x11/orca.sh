@@ -14,7 +14,8 @@ case $art in
   fenster|menuetitel) befehl=("$ziel") ;;
   firefox|chromium)
     mapfile -t befehl < <(cd "$hier/../web" && NODE_PATH=node_modules node lib/browser.mjs befehlszeile "$art" "$ziel" "$profil")
-    export XSITZUNG_FENSTER="Tarnbild - Demo" ;;
+    # A crash ends the browser instead of opening a reporter that waits for a person.
+    export XSITZUNG_FENSTER="Tarnbild - Demo" MOZ_CRASHREPORTER_DISABLE=1 ;;
   *) echo "usage: $0 fenster|menuetitel|firefox|chromium PROGRAM|PAGE" >&2; exit 2 ;;
 esac
 "$hier/xsitzung.sh" "$hier/orca.py" "$art" -- "${befehl[@]}"

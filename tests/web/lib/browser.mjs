@@ -59,8 +59,9 @@ async function starteEinmal(engine, prefs, args) {
     browser = engine === 'chromium'
       ? await puppeteer.launch({ ...gemeinsam, executablePath: PROGRAMME.chromium,
         args: [...CHROMIUM_ARGS, ...args] })
+      // A Firefox that crashes ends: its crash reporter would wait for a person to answer it.
       : await puppeteer.launch({ ...gemeinsam, browser: 'firefox', executablePath: PROGRAMME.firefox,
-        extraPrefsFirefox: { 'gfx.color_management.mode': 0, ...prefs }, args });
+        env: { ...process.env, MOZ_CRASHREPORTER_DISABLE: '1' }, extraPrefsFirefox: { 'gfx.color_management.mode': 0, ...prefs }, args });
   } catch (fehler) {
     rmSync(profil, { recursive: true, force: true });
     throw fehler;
