@@ -1,7 +1,8 @@
 // The two pictures. Each picture pixel is exactly k x k device pixels, k =
-// max(1, floor(devicePixelRatio)): the canvas holds W*k x H*k pixels, is
-// W*k/dpr CSS pixels wide, and its top-left corner lies on a whole device
-// pixel.
+// max(1, floor(devicePixelRatio)): the canvas holds the W*k x H*k pixels at
+// its top-left corner, which lies on a whole device pixel. It is padded with
+// transparent pixels to a size every engine lays out exactly: at a ratio of
+// 2.25 or 2.625 Chromium blends a canvas that is 580/2.625 CSS pixels wide.
 (function (S) {
   'use strict';
 
@@ -15,12 +16,14 @@
       const dpr = window.devicePixelRatio || 1;
       c.dataset.ratio = String(dpr); // the ratio it is drawn for
       const k = Math.max(1, Math.floor(dpr));
-      if (c.width !== w * k || c.height !== h * k) {
-        c.width = w * k;
-        c.height = h * k;
+      const bw = S.geraetepixelAb(w * k, dpr);
+      const bh = S.geraetepixelAb(h * k, dpr);
+      if (c.width !== bw || c.height !== bh) {
+        c.width = bw;
+        c.height = bh;
       }
-      c.style.width = (w * k / dpr) + 'px';
-      c.style.height = (h * k / dpr) + 'px';
+      c.style.width = S.geraetepixel(bw / dpr, dpr) + 'px';
+      c.style.height = S.geraetepixel(bh / dpr, dpr) + 'px';
       const form = $('Form1').getBoundingClientRect();
       const x0 = form.left + window.scrollX;
       const y0 = form.top + window.scrollY;

@@ -47,19 +47,27 @@ var Tarnbildseite = {};
     return NAMEN[e.key] ?? null;
   };
 
-  // The page position nearest p (CSS pixels) that is a whole
-  // device pixel and that every engine's layout holds exactly: Chromium
-  // places in 1/64 CSS pixel, Firefox in 1/60, so the position must be a
-  // multiple of 1/4 CSS pixel too.
+  // Whether d device pixels are a length that every engine's layout holds
+  // exactly: Chromium places in 1/64 CSS pixel, Firefox in 1/60, so a
+  // multiple of 1/4 CSS pixel.
+  const exakt = (d, dpr) => Math.abs(d / dpr * 4 - Math.round(d / dpr * 4)) < 1e-6;
+
+  // The page position nearest p (CSS pixels) that is a whole device pixel
+  // and exakt.
   S.geraetepixel = (p, dpr) => {
     const mitte = Math.round(p * dpr);
     for (let abstand = 0; abstand < 200; ++abstand) {
       for (const d of abstand ? [mitte - abstand, mitte + abstand] : [mitte]) {
-        const css = d / dpr;
-        if (Math.abs(css * 4 - Math.round(css * 4)) < 1e-6) return Math.round(css * 4) / 4;
+        if (exakt(d, dpr)) return Math.round(d / dpr * 4) / 4;
       }
     }
     return mitte / dpr;
+  };
+
+  // The least exakt length of at least d device pixels.
+  S.geraetepixelAb = (d, dpr) => {
+    for (let n = d; n < d + 200; ++n) if (exakt(n, dpr)) return n;
+    return d;
   };
 
   // The scroll geometry of the virtual list. Past GRENZE pixels the scroll

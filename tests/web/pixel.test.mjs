@@ -8,8 +8,8 @@ import { lesePng } from './lib/png.mjs';
 import { vergleiche } from './lib/raster.mjs';
 import { waehle, schluessel, bild, gemalt } from './lib/seite.mjs';
 
-const VERHAELTNISSE = [1, 1.25, 1.5, 2, 3]; // 3: a phone
-const ANSICHT = { width: 900, height: 600 };
+const VERHAELTNISSE = [1, 1.25, 1.5, 2, 2.25, 2.625, 3]; // 2.25: a tablet; 2.625, 3: phones
+const ANSICHT = { width: 904, height: 600 }; // whole device pixels at every ratio
 
 async function foto(page, dpr) {
   await gemalt(page);
