@@ -258,17 +258,20 @@ def meldung_hoeren(orca, fehler):
 
 
 def zeilen_hoeren(orca, fehler, wie_oft=24):
-    """Down in the list: each Down speaks the line it reached."""
+    """Down in the list: each Down speaks the line it reached. Returns all it heard."""
     vorige = None
     stumm = []
+    alles = []
     for n in range(1, wie_oft + 1):
         gehoert = orca.taste("Down")
+        alles += gehoert
         zeile = next((s for s in reversed(gehoert) if re.search(r"\d", s)), None)
         if zeile is None or zeile == vorige:
             stumm.append(n)
         vorige = zeile
     if stumm:
         fehler.append(f"Liste: Abwärts Nummer {stumm} von {wie_oft} sagt keine neue Zeile")
+    return alles
 
 
 def in_die_liste(orca, fehler):
@@ -297,7 +300,12 @@ def seite(orca, fehler):
     zurueck = meldung_hoeren(orca, fehler)
     if enthaelt(zurueck, "Positionen ermittelt"):
         fehler.append(f"nach der Meldung wird eine alte Ansage wiederholt: {zurueck}")
-    zeilen_hoeren(orca, fehler, 2)
+    # Orca stays in focus mode, so Down moves the list's current line; its
+    # browse mode would read the next line as an option "nicht ausgewählt".
+    modi = [s for s in zurueck if s.endswith("-Modus")]
+    danach = zeilen_hoeren(orca, fehler, 2)
+    if modi[-1:] == ["Stöbern-Modus"] or enthaelt(danach, "nicht ausgewählt"):
+        fehler.append(f"nach der Meldung liest Orca die Liste im Stöbern-Modus: {zurueck + danach}")
 
 
 def main():
