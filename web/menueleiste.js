@@ -98,12 +98,20 @@
         e.preventDefault();
         if (e.target === leiste) sitzung.menueVerlassen();
       });
+      // Where the mouse was last seen: a browser sends a mouse that rests on
+      // a title a move of its own when the menus change under it, and the
+      // keyboard's road through the menus must not be taken back to that title.
+      let ruht = null;
+      const merken = (e) => { ruht = `${e.screenX},${e.screenY}`; };
+      document.addEventListener('pointermove', merken, true);
+      document.addEventListener('pointerdown', merken, true);
       for (const o of oben) {
         o.el.addEventListener('click', () => sitzung.klickTitel(o.index));
         // Hover follows a mouse only: a tap's emulated mouse move would open
         // the tapped menu, and its click then close it again.
         o.el.addEventListener('pointerenter', (e) => {
-          if (e.pointerType === 'mouse' && imMenue()) sitzung.zeigeTitel(o.index);
+          const bewegt = ruht !== `${e.screenX},${e.screenY}`;
+          if (e.pointerType === 'mouse' && bewegt && imMenue()) sitzung.zeigeTitel(o.index);
         });
         for (const k of o.kinder) {
           k.el.addEventListener('click', () => sitzung.klickEintrag(k.index));
