@@ -27,6 +27,9 @@ faelle=(
   "Liste mit offscreen am Ende|QT_QPA_PLATFORM=wayland;offscreen XDG_RUNTIME_DIR=$laufzeit||läuft"
   "-platform vor veraltetem DISPLAY|DISPLAY=:99|-platform minimal|läuft"
 )
+# Whether the program has ended, or waits for events in its main loop.
+# shellcheck disable=SC2317 # called by bis
+wartet() { ! kill -0 "$pid" 2>/dev/null || [[ $(cat "/proc/$pid/wchan" 2>/dev/null) == poll* ]]; }
 fehler=0
 for fall in "${faelle[@]}"; do
   IFS='|' read -r name umgebung argumente erwartet <<<"$fall"
@@ -34,8 +37,6 @@ for fall in "${faelle[@]}"; do
   env -i PATH="$PATH" HOME="$HOME" ASAN_OPTIONS="${ASAN_OPTIONS:-}" UBSAN_OPTIONS="${UBSAN_OPTIONS:-}" \
     $umgebung "$programm" $argumente >/dev/null 2>"$laufzeit/stderr" &
   pid=$!
-  # shellcheck disable=SC2317 # called by bis
-  wartet() { ! kill -0 "$pid" 2>/dev/null || [[ $(cat "/proc/$pid/wchan" 2>/dev/null) == poll* ]]; }
   bis 30 wartet
   lief=false
   kill -0 "$pid" 2>/dev/null && lief=true && kill "$pid"

@@ -39,27 +39,26 @@ def ort(z):
     return "Meldung" if rolle == "push button" else rolle
 
 
-BILDER = {"Picture1": "Originalbild", "Picture2": "Kopie des Bildes, in der der Text versteckt wird"}
-
-
-def finden(wurzel, passt):
-    """The first object below wurzel, depth first, for which passt holds."""
+def alle(wurzel, passt):
+    """Every object below wurzel, depth first, for which passt holds."""
     for kind in wurzel:
         if kind is None:
             continue
         if passt(kind):
-            return kind
-        tiefer = finden(kind, passt)
-        if tiefer is not None:
-            return tiefer
-    return None
+            yield kind
+        yield from alle(kind, passt)
+
+
+def finden(wurzel, passt):
+    return next(alle(wurzel, passt), None)
 
 
 def ziel(app, name):
-    """A picture, a menu title, or an item of the open menu, by caption; a
-    separator's object name stands for the open menu's first separator."""
-    if name in BILDER:
-        return finden(app, lambda o: o.name == BILDER[name])
+    """A picture (Picture1, Picture2: the window's images in their order), a
+    menu title, or an item of the open menu, by caption; a separator's object
+    name stands for the open menu's first separator."""
+    if name.startswith("Picture"):
+        return list(alle(app, lambda o: o.getRoleName() == "image"))[int(name[-1]) - 1]
     leiste = finden(app, lambda o: o.getRoleName() == "menu bar")
     titel = finden(leiste, lambda o: o.name == name)
     if titel is not None:
