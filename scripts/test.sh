@@ -10,14 +10,12 @@
 #  2. cross: the core and its tests on s390x and i686 under qemu-user, and
 #     with clang and libc++ (scripts/portabel.sh);
 #  3. fuzz: the picture-stream decoder fuzzed for FUZZ_SECONDS (default 60);
+#     in a full run, 2 and 3 only compute: they run niced beside the others,
+#     on the processor time the X server, Orca and page tests leave while they
+#     wait, and their output is printed when they end;
 #  4. browser: the browser edition built with Emscripten, its wasm suites
 #     under node, the page in Chromium, Firefox and WebKitGTK
 #     (scripts/web.sh --seite), then Orca in the page (orca_seite);
-#  In a full run 4 runs beside 1, and Orca, in the window and the page, runs
-#  when both have ended; 2 and 3 only compute: they run niced beside the
-#  others, on the processor time left while tests wait (Orca's above all),
-#  and their output is printed when they end. Each lane's output comes when
-#  it ends.
 #  5. dist: the release in dist/ (scripts/release.sh) from the page and folder of
 #     stage 4 and the package that stage 1's package test built and installed,
 #     and sha256sum -c of its SHA256SUMS; a tree with changes skips it outside CI.
@@ -48,10 +46,10 @@ zeit() { echo "test: $1 took $((SECONDS - stufenbeginn)) s"; stufenbeginn=$SECON
 # Every second try, one line each; tests/web/run.sh writes its own there too.
 export PUNKTGARTEN_ZWEITE_VERSUCHE
 PUNKTGARTEN_ZWEITE_VERSUCHE=$(mktemp)
-declare -A neben=() # lanes running beside: name -> process group
+nebenbei=
 bilanz() {
-  local n p
-  for p in "${neben[@]}"; do kill -- -"$p" 2>/dev/null || true; done
+  local n
+  if [ -n "$nebenbei" ]; then kill -- -"$nebenbei" 2>/dev/null || true; fi
   n=$(wc -l <"$PUNKTGARTEN_ZWEITE_VERSUCHE")
   echo "test: $n second tries"
   rm -f "$PUNKTGARTEN_ZWEITE_VERSUCHE"
@@ -70,28 +68,6 @@ pruefen() {
   ctest --test-dir build --output-on-failure --rerun-failed
 }
 
-# nebenher NAME NICE COMMAND...: runs COMMAND beside the run, at niceness NICE, in a process
-# group of its own (which the EXIT trap ends with the run), its output in build-nebenbei/NAME.log.
-nebenher() {
-  local name=$1 nett=$2
-  shift 2
-  mkdir -p build-nebenbei
-  set -m
-  (renice -n "$nett" -p "$BASHPID" >/dev/null; stufenbeginn=$SECONDS; "$@") >"build-nebenbei/$name.log" 2>&1 &
-  neben[$name]=$!
-  set +m
-  echo "== $name runs beside the other stages (build-nebenbei/$name.log)"
-}
-# abwarten NAME: waits for the lane NAME, prints its output, and fails if it failed.
-abwarten() {
-  local status=0
-  wait "${neben[$1]}" || status=$?
-  unset "neben[$1]"
-  cat "build-nebenbei/$1.log"
-  [ "$status" -eq 0 ] || { echo "test: $1 failed" >&2; exit 1; }
-  zeit "the wait for $1"
-}
-
 bash scripts/setup.sh test
 
 # rechnen: the stages that only compute, cross and fuzz, as chosen.
@@ -107,25 +83,17 @@ rechnen() {
     zeit fuzz
   fi
 }
-# seite ARGS...: stage 4 without Orca; ARGS go to scripts/web.sh.
-# shellcheck disable=SC2120 # nebenher passes them
-seite() {
-  echo "== the browser edition"
-  bash scripts/web.sh --seite "$@"
-  zeit browser
-}
 
-if [ -n "${stufe[cross]:-}${stufe[fuzz]:-}" ]; then
-  if [ -n "${stufe[ctest]:-}${stufe[browser]:-}" ]; then nebenher rechnen 15 rechnen; else rechnen; fi
-fi
-# The whole run: Orca, in the window and in the page, comes last, when only the niced lane
-# computes beside it; what Orca says must not wait for a processor.
-ganz=false
-if [ $# -eq 0 ]; then ganz=true; fi
-if [ -n "${stufe[ctest]:-}" ] && [ -n "${stufe[browser]:-}" ]; then
-  # The browser edition builds and is tested beside the native build and its tests; the
-  # hashes of the two are compared when both are there.
-  nebenher seite 0 seite --spaeter
+if [ -n "${stufe[cross]:-}${stufe[fuzz]:-}" ] && [ -n "${stufe[ctest]:-}${stufe[browser]:-}" ]; then
+  mkdir -p build-nebenbei
+  set -m # its own process group, which the EXIT trap ends with the run
+  nice -n 15 bash -c "$(declare -p stufe; declare -f rechnen zeit); set -euo pipefail; stufenbeginn=0; rechnen" \
+    >build-nebenbei/lauf.log 2>&1 &
+  nebenbei=$!
+  set +m
+  echo "== cross and fuzz run niced beside the other stages (build-nebenbei/lauf.log)"
+else
+  rechnen
 fi
 
 if [ -n "${stufe[ctest]:-}" ]; then
@@ -156,23 +124,30 @@ if [ -n "${stufe[ctest]:-}" ]; then
     done
     pruefen -j"$jobs" -L "^($(IFS='|'; echo "${etiketten[*]}"))\$"
   else
-    pruefen -j"$jobs" -LE '^(orca|orca_seite)$'
+    # The screen reader in the page (orca_seite) waits for the browser edition.
+    pruefen -j"$jobs" -LE '^(orca_seite)$'
   fi
   zeit build
 fi
 
-if [ -n "${neben[seite]:-}" ]; then
-  abwarten seite
-  bash scripts/web.sh --vergleich
-elif [ -n "${stufe[browser]:-}" ]; then
-  seite
+if [ -n "${stufe[browser]:-}" ]; then
+  echo "== the browser edition"
+  bash scripts/web.sh --seite
+  if [ -n "${stufe[ctest]:-}" ] && [ ${#etiketten[@]} -eq 0 ]; then
+    echo "== the screen reader Orca in the page (Firefox, Chromium)"
+    pruefen -L '^orca_seite$'
+  fi
+  zeit browser
 fi
-if $ganz; then
-  echo "== the screen reader Orca in the window and in the page (Firefox, Chromium)"
-  pruefen -L '^(orca|orca_seite)$'
-  zeit orca
+if [ -n "$nebenbei" ]; then
+  echo "== cross and fuzz, run beside the other stages"
+  status=0
+  wait "$nebenbei" || status=$?
+  nebenbei=
+  cat build-nebenbei/lauf.log
+  [ "$status" -eq 0 ] || { echo "test: cross or fuzz failed" >&2; exit 1; }
+  zeit "the wait for cross and fuzz"
 fi
-if [ -n "${neben[rechnen]:-}" ]; then abwarten rechnen; fi
 if [ -n "${stufe[dist]:-}" ]; then
   echo "== the release in dist/"
   if [ "${CI:-}" != true ] && [ -n "$(git status --porcelain)" ]; then
