@@ -1,11 +1,11 @@
 #!/bin/bash
 # Builds the decoder fuzzer with clang 14 (libFuzzer, AddressSanitizer,
-# UndefinedBehaviorSanitizer) and runs it for SECONDS (default 60) on the seed
+# UndefinedBehaviorSanitizer) and runs it for SECONDS (default 20) on the seed
 # corpus. Fails on any crash, leak or sanitizer report.
 # usage: fuzz/run.sh [SECONDS] [WORKDIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-sekunden=${1:-60}
+sekunden=${1:-20}
 arbeit=${2:-build-fuzz}
 mkdir -p "$arbeit"
 clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -I. \

@@ -10,7 +10,9 @@ bau=$(realpath -m "$1")
 shift
 cd "$(dirname "$0")/.."
 export NODE_PATH=/usr/share/nodejs
-cmake -S web -B "$bau" -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/Emscripten.cmake" >/dev/null
+# Each target's sources compiled as one (unity build): a fifth less processor time; the
+# package build compiles every file of the program alone.
+cmake -S web -B "$bau" -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/Emscripten.cmake" -DCMAKE_UNITY_BUILD=ON >/dev/null
 for teil in "$@"; do
   if ! cmake --build "$bau" -j"$(nproc)" --target "$teil" >"$bau/$teil.log" 2>&1; then
     cat "$bau/$teil.log"; echo "web: build failed" >&2; exit 1

@@ -4,7 +4,7 @@
 
 namespace {
 
-struct Fall {
+struct Utf8Fall {
     const char* name;
     std::string bytes;
     std::u32string zeichen;
@@ -13,7 +13,7 @@ struct Fall {
 // Every malformed input gives replacement characters and never reads past
 // the end; a well-formed one goes there and back unchanged.
 TEST(Utf8, DecodesAndReplaces) {
-    const Fall faelle[] = {
+    const Utf8Fall faelle[] = {
         {"ascii", "abc", U"abc"},
         {"umlaut and euro", "\xC3\xBC\xE2\x82\xAC", U"\u00FC\u20AC"},
         {"astral", "\xF0\x9F\x98\x80", U"\U0001F600"},
@@ -31,10 +31,10 @@ TEST(Utf8, DecodesAndReplaces) {
         {"above U+10FFFF", "\xF4\x90\x80\x80", U"\uFFFD"},
         {"invalid lead", "\xFF", U"\uFFFD"},
     };
-    for (const Fall& f : faelle) {
+    for (const Utf8Fall& f : faelle) {
         EXPECT_EQ(text::ausUtf8(f.bytes), f.zeichen) << f.name;
     }
-    for (const Fall& f : faelle) {
+    for (const Utf8Fall& f : faelle) {
         if (f.zeichen.find(U'\uFFFD') == std::u32string::npos) {
             EXPECT_EQ(text::utf8(f.zeichen), f.bytes) << f.name;
         }
