@@ -15,6 +15,8 @@
 #include <QStyleOptionMenuItem>
 #include <QTest>
 
+#include <tuple>
+
 using hilfe::aktion;
 using hilfe::control;
 
@@ -229,22 +231,6 @@ class TestForm1 : public QObject {
         }
     }
 
-    void overLongTextGetsTheCapacityMessageFromEveryCommand() {
-        text2()->setPlainText("ab");
-        aktion(f(), "M_Positionen_ermitteln")->trigger();
-        aktion(f(), "M_Text_verschluesseln")->trigger();
-        const auto vorher = bild2();
-        text2()->setPlainText(QString(8121, 'a'));
-        for (const char* name :
-             {"M_Positionen_ermitteln", "M_Text_verschluesseln", "M_Bild_entschluesseln",
-              "M_Positionen_anzeigen", "M_Bits_anzeigen"}) {
-            const QString meldung = hilfe::waehleUndBestaetige(f(), name);
-            QVERIFY2(meldung.contains("zu lang") && meldung.contains("8120"), name);
-            QVERIFY2(!meldung.contains("ermitteln"), name);
-            QCOMPARE(bild2(), vorher);
-        }
-    }
-
     void infoShowsTheMessageAndChangesNothing() {
         aktion(f(), "M_letztes_Bit_auf_1")->trigger();
         const auto vorher = bild2();
@@ -396,25 +382,8 @@ class TestForm1 : public QObject {
         QCOMPARE(text3()->toPlainText(), QString(22, QChar(0xFFFD)));
     }
 
-    void overLongTextIsRefusedAndNothingChanges() {
-        aktion(f(), "M_text_einfuegen")->trigger();
-        aktion(f(), "M_Positionen_ermitteln")->trigger();
-        const auto tabelle = f().positionstabelle().PosX;
-        text2()->setPlainText(QString(8121, 'a'));
-        const QString meldung = hilfe::waehleUndBestaetige(f(), "M_Positionen_ermitteln");
-        QVERIFY2(meldung.contains("8120"), qPrintable(meldung));
-        QCOMPARE(zeilen1(), 1344);
-        QCOMPARE(f().positionstabelle().PosX, tabelle);
-
-        text2()->setPlainText(QString(8120, 'a'));
-        aktion(f(), "M_Positionen_ermitteln")->trigger();
-        QCOMPARE(zeilen1(), 1344 + 64960);
-        aktion(f(), "M_Text_verschluesseln")->trigger();
-        aktion(f(), "M_Bild_entschluesseln")->trigger();
-        QCOMPARE(text3()->toPlainText(), QString(8120, 'a'));
-    }
-
-    void grownTextIsRefusedByEveryReader() {
+    // A refusal shows the session's message and changes nothing the window shows.
+    void refusalsChangeNothingShown() {
         text2()->setPlainText("x");
         QVERIFY(hilfe::waehleUndBestaetige(f(), "M_Text_verschluesseln").contains("Positionen"));
         QCOMPARE(bild2(), original());
@@ -425,18 +394,32 @@ class TestForm1 : public QObject {
         QVERIFY(aktiv("M_entschluesseln"));
 
         text2()->setPlainText("ab");
-        aktion(f(), "M_Positionen_ermitteln")->trigger();
-        aktion(f(), "M_Text_verschluesseln")->trigger();
-        aktion(f(), "M_Bild_entschluesseln")->trigger();
-        QCOMPARE(text3()->toPlainText(), QString("ab"));
+        for (const char* name : {"M_Positionen_ermitteln", "M_Text_verschluesseln", "M_Bild_entschluesseln"}) {
+            aktion(f(), name)->trigger();
+        }
         const auto versteckt = bild2();
-        text2()->setPlainText("abc");
-        for (const char* name : {"M_Text_verschluesseln", "M_Bild_entschluesseln",
-                                 "M_Positionen_anzeigen", "M_Bits_anzeigen"}) {
-            QVERIFY2(hilfe::waehleUndBestaetige(f(), name).contains("16"), name);
+        const auto tabelle = f().positionstabelle().PosX;
+        const int zeilen = zeilen1();
+        const std::tuple<QString, const char*, const char*> faelle[] = {
+            {QString(8121, 'a'), "M_Positionen_ermitteln", "8120"},
+            {QString(8121, 'a'), "M_Text_verschluesseln", "8120"},
+            {"abc", "M_Bild_entschluesseln", "16"},
+            {"abc", "M_Bits_anzeigen", "16"}};
+        for (const auto& [text, name, teil] : faelle) {
+            text2()->setPlainText(text);
+            QVERIFY2(hilfe::waehleUndBestaetige(f(), name).contains(teil), name);
             QCOMPARE(bild2(), versteckt);
             QCOMPARE(text3()->toPlainText(), QString("ab"));
+            QCOMPARE(zeilen1(), zeilen);
+            QCOMPARE(f().positionstabelle().PosX, tabelle);
         }
+
+        text2()->setPlainText(QString(8120, 'a'));
+        aktion(f(), "M_Positionen_ermitteln")->trigger();
+        QCOMPARE(zeilen1(), zeilen + 64960);
+        aktion(f(), "M_Text_verschluesseln")->trigger();
+        aktion(f(), "M_Bild_entschluesseln")->trigger();
+        QCOMPARE(text3()->toPlainText(), QString(8120, 'a'));
     }
 
     void wholeAnzeigeMenuAfterAHiddenText() {
