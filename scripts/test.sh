@@ -11,12 +11,13 @@
 #     (scripts/portabel.sh);
 #  3. fuzz: the picture-stream decoder fuzzed for FUZZ_SECONDS (default 20;
 #     its coverage stops growing within the first five seconds);
-#     in a full run, 2 and 3 only compute: they run niced beside the others,
-#     on the processor time the X server, Orca and page tests leave while they
-#     wait, and their output is printed when they end;
 #  4. browser: the browser edition built with Emscripten, its wasm suites
 #     under node, the page in Chromium, Firefox and WebKitGTK
 #     (scripts/web.sh --seite), then Orca in the page (orca_seite);
+#  2 and 3, which only compute, run beside 1 and 4 niced by 15; 4, whose tests
+#  wait for events with long deadlines, runs beside 1 niced by 10: both on the
+#  processor time the X server and Orca tests leave while they wait. The
+#  output of each comes when it ends; Orca in the page comes after 1 and 4.
 #  5. dist: the release in dist/ (scripts/release.sh) from the page and folder of
 #     stage 4 and the package that stage 1's package test built and installed,
 #     and sha256sum -c of its SHA256SUMS; a tree with changes skips it outside CI.
@@ -47,10 +48,10 @@ zeit() { echo "test: $1 took $((SECONDS - stufenbeginn)) s"; stufenbeginn=$SECON
 # Every second try, one line each; tests/web/run.sh writes its own there too.
 export PUNKTGARTEN_ZWEITE_VERSUCHE
 PUNKTGARTEN_ZWEITE_VERSUCHE=$(mktemp)
-nebenbei=
+declare -A neben=() # lanes running beside: name -> process group
 bilanz() {
-  local n
-  if [ -n "$nebenbei" ]; then kill -- -"$nebenbei" 2>/dev/null || true; fi
+  local n p
+  for p in "${neben[@]}"; do kill -- -"$p" 2>/dev/null || true; done
   n=$(wc -l <"$PUNKTGARTEN_ZWEITE_VERSUCHE")
   echo "test: $n second tries"
   rm -f "$PUNKTGARTEN_ZWEITE_VERSUCHE"
@@ -69,6 +70,28 @@ pruefen() {
   ctest --test-dir build --output-on-failure --rerun-failed
 }
 
+# nebenher NAME NICE COMMAND...: runs COMMAND beside the run at niceness NICE, in a process
+# group of its own (which the EXIT trap ends with the run), its output in build-nebenbei/NAME.log.
+nebenher() {
+  local name=$1 nett=$2
+  shift 2
+  mkdir -p build-nebenbei
+  set -m
+  (renice -n "$nett" -p "$BASHPID" >/dev/null; stufenbeginn=$SECONDS; "$@") >"build-nebenbei/$name.log" 2>&1 &
+  neben[$name]=$!
+  set +m
+  echo "== $name runs beside the other stages, niced by $nett (build-nebenbei/$name.log)"
+}
+# abwarten NAME: waits for the lane NAME, prints its output, and fails if it failed.
+abwarten() {
+  local status=0
+  wait "${neben[$1]}" || status=$?
+  unset "neben[$1]"
+  cat "build-nebenbei/$1.log"
+  [ "$status" -eq 0 ] || { echo "test: $1 failed" >&2; exit 1; }
+  zeit "the wait for $1"
+}
+
 bash scripts/setup.sh test
 
 # rechnen: the stages that only compute, cross and fuzz, as chosen.
@@ -84,17 +107,21 @@ rechnen() {
     zeit fuzz
   fi
 }
+# seite ARGS...: stage 4 without Orca; ARGS go to scripts/web.sh.
+# shellcheck disable=SC2120 # nebenher passes them
+seite() {
+  echo "== the browser edition"
+  bash scripts/web.sh --seite "$@"
+  zeit browser
+}
 
-if [ -n "${stufe[cross]:-}${stufe[fuzz]:-}" ] && [ -n "${stufe[ctest]:-}${stufe[browser]:-}" ]; then
-  mkdir -p build-nebenbei
-  set -m # its own process group, which the EXIT trap ends with the run
-  nice -n 15 bash -c "$(declare -p stufe; declare -f rechnen zeit); set -euo pipefail; stufenbeginn=0; rechnen" \
-    >build-nebenbei/lauf.log 2>&1 &
-  nebenbei=$!
-  set +m
-  echo "== cross and fuzz run niced beside the other stages (build-nebenbei/lauf.log)"
-else
-  rechnen
+# The X server and Orca tests run at normal priority; what only computes or only waits for
+# events with long deadlines runs niced beside them, on the processor time they leave.
+if [ -n "${stufe[cross]:-}${stufe[fuzz]:-}" ]; then
+  if [ -n "${stufe[ctest]:-}${stufe[browser]:-}" ]; then nebenher rechnen 15 rechnen; else rechnen; fi
+fi
+if [ -n "${stufe[ctest]:-}" ] && [ -n "${stufe[browser]:-}" ]; then
+  nebenher seite 10 seite --spaeter
 fi
 
 if [ -n "${stufe[ctest]:-}" ]; then
@@ -133,24 +160,18 @@ if [ -n "${stufe[ctest]:-}" ]; then
   zeit build
 fi
 
-if [ -n "${stufe[browser]:-}" ]; then
-  echo "== the browser edition"
-  bash scripts/web.sh --seite
-  if [ -n "${stufe[ctest]:-}" ] && [ ${#etiketten[@]} -eq 0 ]; then
-    echo "== the screen reader Orca in the page (Firefox, Chromium)"
-    pruefen -L '^orca_seite$'
-  fi
-  zeit browser
+if [ -n "${neben[seite]:-}" ]; then
+  abwarten seite
+  bash scripts/web.sh --vergleich
+elif [ -n "${stufe[browser]:-}" ]; then
+  seite
 fi
-if [ -n "$nebenbei" ]; then
-  echo "== cross and fuzz, run beside the other stages"
-  status=0
-  wait "$nebenbei" || status=$?
-  nebenbei=
-  cat build-nebenbei/lauf.log
-  [ "$status" -eq 0 ] || { echo "test: cross or fuzz failed" >&2; exit 1; }
-  zeit "the wait for cross and fuzz"
+if [ -n "${stufe[ctest]:-}" ] && [ -n "${stufe[browser]:-}" ] && [ ${#etiketten[@]} -eq 0 ]; then
+  echo "== the screen reader Orca in the page (Firefox, Chromium)"
+  pruefen -L '^orca_seite$'
+  zeit "Orca in the page"
 fi
+if [ -n "${neben[rechnen]:-}" ]; then abwarten rechnen; fi
 if [ -n "${stufe[dist]:-}" ]; then
   echo "== the release in dist/"
   if [ "${CI:-}" != true ] && [ -n "$(git status --porcelain)" ]; then
