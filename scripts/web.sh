@@ -5,18 +5,39 @@
 # key 709 and of the decoded built-in picture, and fails if they differ from
 # those of the native tests in build (when scripts/test.sh has built them).
 # With --seite it also runs the browser tests of the page (tests/web:
-# Chromium, Firefox, WebKitGTK; several minutes).
-# usage: scripts/web.sh [--seite]
+# Chromium, Firefox, WebKitGTK; several minutes). --spaeter leaves the
+# comparison of the hashes to a later call with --vergleich, which only
+# compares (scripts/test.sh builds build and build-web at the same time).
+# usage: scripts/web.sh [--seite] [--spaeter] | --vergleich
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seite=false
-case "${1:-}" in
-  --seite) seite=true ;;
-  "") ;;
-  *) echo "usage: $0 [--seite]" >&2; exit 2 ;;
-esac
-if $seite; then bash scripts/setup.sh test; else bash scripts/setup.sh web; fi
+vergleich=jetzt
+for a in "$@"; do
+  case $a in
+    --seite) seite=true ;;
+    --spaeter) vergleich=spaeter ;;
+    --vergleich) vergleich=nur ;;
+    *) echo "usage: $0 [--seite] [--spaeter] | --vergleich" >&2; exit 2 ;;
+  esac
+done
 bau=build-web
+
+# The same hashes as the native build of the tests (build, made by scripts/test.sh).
+hashes() { "$@" --gtest_filter='Ueberall.*' | grep '^Hash'; }
+vergleichen() {
+  if [ -x build/tests/test_key ]; then
+    hashes build/tests/test_key >"$bau/hash-nativ.txt"
+    if ! diff -u "$bau/hash-nativ.txt" "$bau/hash-wasm.txt"; then
+      echo "web: the wasm hashes differ from the native ones" >&2; exit 1
+    fi
+    echo "web: the wasm hashes equal those of build/tests/test_key"
+  else
+    echo "web: no build/tests/test_key to compare the hashes with (bash scripts/test.sh unit builds it)"
+  fi
+}
+if [ $vergleich = nur ]; then vergleichen; exit 0; fi
+if $seite; then bash scripts/setup.sh test; else bash scripts/setup.sh web; fi
 jobs=$(nproc)
 export NODE_PATH=/usr/share/nodejs
 
@@ -29,19 +50,9 @@ if ! ctest --test-dir "$bau" -L browser -E browser_tarnbild_html --output-on-fai
 fi
 grep -E "tests passed" "$bau/test.log"
 
-# The same hashes as the native build of the tests (build, made by scripts/test.sh).
-hashes() { "$@" --gtest_filter='Ueberall.*' | grep '^Hash'; }
 hashes node --no-experimental-fetch "$bau/kern/test_key.js" >"$bau/hash-wasm.txt"
 sed 's/^/wasm: /' "$bau/hash-wasm.txt"
-if [ -x build/tests/test_key ]; then
-  hashes build/tests/test_key >"$bau/hash-nativ.txt"
-  if ! diff -u "$bau/hash-nativ.txt" "$bau/hash-wasm.txt"; then
-    echo "web: the wasm hashes differ from the native ones" >&2; exit 1
-  fi
-  echo "web: the wasm hashes equal those of build/tests/test_key"
-else
-  echo "web: no build/tests/test_key to compare the hashes with (bash scripts/test.sh unit builds it)"
-fi
+if [ $vergleich = jetzt ]; then vergleichen; fi
 if $seite; then
   if ! ctest --test-dir "$bau" -R browser_tarnbild_html --output-on-failure; then
     echo "web: browser tests failed" >&2; exit 1
