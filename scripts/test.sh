@@ -17,7 +17,8 @@
 #  2 and 3, which only compute, run beside 1 and 4 niced by 15; 4, whose tests
 #  wait for events with long deadlines, runs beside 1 niced by 10: both on the
 #  processor time the X server and Orca tests leave while they wait. The
-#  output of each comes when it ends; Orca in the page comes after 1 and 4.
+#  output of each comes when it ends; Orca in the page follows 1 once 4 has
+#  built the page.
 #  5. dist: the release in dist/ (scripts/release.sh) from the page and folder of
 #     stage 4 and the package that stage 1's package test built and installed,
 #     and sha256sum -c of its SHA256SUMS; a tree with changes skips it outside CI.
@@ -121,7 +122,8 @@ if [ -n "${stufe[cross]:-}${stufe[fuzz]:-}" ]; then
   if [ -n "${stufe[ctest]:-}${stufe[browser]:-}" ]; then nebenher rechnen 15 rechnen; else rechnen; fi
 fi
 if [ -n "${stufe[ctest]:-}" ] && [ -n "${stufe[browser]:-}" ]; then
-  nebenher seite 10 seite --spaeter
+  rm -f build-nebenbei/seite.gebaut
+  nebenher seite 10 seite --spaeter --gebaut=build-nebenbei/seite.gebaut
 fi
 
 if [ -n "${stufe[ctest]:-}" ]; then
@@ -161,7 +163,9 @@ if [ -n "${stufe[ctest]:-}" ]; then
 fi
 
 if [ -n "${neben[seite]:-}" ]; then
-  abwarten seite
+  # Orca in the page needs the page alone; its tests may still run beside it.
+  while [ ! -e build-nebenbei/seite.gebaut ] && kill -0 "${neben[seite]}" 2>/dev/null; do sleep 0.1; done
+  if [ ! -e build-nebenbei/seite.gebaut ]; then abwarten seite; fi
   bash scripts/web.sh --vergleich
 elif [ -n "${stufe[browser]:-}" ]; then
   seite
@@ -171,6 +175,7 @@ if [ -n "${stufe[ctest]:-}" ] && [ -n "${stufe[browser]:-}" ] && [ ${#etiketten[
   pruefen -L '^orca_seite$'
   zeit "Orca in the page"
 fi
+if [ -n "${neben[seite]:-}" ]; then abwarten seite; fi
 if [ -n "${neben[rechnen]:-}" ]; then abwarten rechnen; fi
 if [ -n "${stufe[dist]:-}" ]; then
   echo "== the release in dist/"

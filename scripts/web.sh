@@ -8,17 +8,20 @@
 # Chromium, Firefox, WebKitGTK; several minutes). --spaeter leaves the
 # comparison of the hashes to a later call with --vergleich, which only
 # compares (scripts/test.sh builds build and build-web at the same time).
-# usage: scripts/web.sh [--seite] [--spaeter] | --vergleich
+# --gebaut=FILE creates FILE once the page is built and the wasm suites passed.
+# usage: scripts/web.sh [--seite] [--spaeter] [--gebaut=FILE] | --vergleich
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seite=false
 vergleich=jetzt
+gebaut=
 for a in "$@"; do
   case $a in
     --seite) seite=true ;;
     --spaeter) vergleich=spaeter ;;
     --vergleich) vergleich=nur ;;
-    *) echo "usage: $0 [--seite] [--spaeter] | --vergleich" >&2; exit 2 ;;
+    --gebaut=?*) gebaut=${a#--gebaut=} ;;
+    *) echo "usage: $0 [--seite] [--spaeter] [--gebaut=FILE] | --vergleich" >&2; exit 2 ;;
   esac
 done
 bau=build-web
@@ -53,6 +56,7 @@ grep -E "tests passed" "$bau/test.log"
 hashes node --no-experimental-fetch "$bau/kern/test_key.js" >"$bau/hash-wasm.txt"
 sed 's/^/wasm: /' "$bau/hash-wasm.txt"
 if [ $vergleich = jetzt ]; then vergleichen; fi
+if [ -n "$gebaut" ]; then touch "$gebaut"; fi
 if $seite; then
   if ! ctest --test-dir "$bau" -R browser_tarnbild_html --output-on-failure; then
     echo "web: browser tests failed" >&2; exit 1

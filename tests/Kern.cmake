@@ -11,6 +11,11 @@ include(GoogleTest)
 function(core_test name)
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE GTest::gtest_main ${CORE_LIBS})
+  if(EMSCRIPTEN)
+    # Compiled at -O3 like the page, linked without the whole-program passes that took
+    # most of a suite's link time.
+    target_link_options(${name} PRIVATE -O1)
+  endif()
   get_property(etiketten DIRECTORY PROPERTY LABELS)
   if(NOT etiketten)
     set(etiketten unit)
