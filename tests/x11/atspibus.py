@@ -33,6 +33,22 @@ def warten(bedingung, sekunden=10):
         time.sleep(0.01)
 
 
+def alle(wurzel, passt=lambda o: True):
+    """Every object below wurzel, depth first, for which passt holds; not the
+    cells of a table, which may have hundreds of thousands."""
+    for kind in wurzel:
+        if kind is None:
+            continue
+        if passt(kind):
+            yield kind
+        if kind.getRoleName() != "table":
+            yield from alle(kind, passt)
+
+
+def finden(wurzel, passt):
+    return next(alle(wurzel, passt), None)
+
+
 def programm(pid=None):
     """The program's application object on the bus, or None after 20 s."""
     pid = int(os.environ["pid"]) if pid is None else pid

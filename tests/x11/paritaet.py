@@ -13,7 +13,7 @@ import sys
 
 import pyatspi
 
-from atspibus import Fokus, aktiv_ist, hauptfenster_aktiv, programm, taste, warten
+from atspibus import Fokus, aktiv_ist, alle, finden, hauptfenster_aktiv, programm, taste, warten
 
 FENSTER = "Tarnbild - Demo"
 
@@ -37,20 +37,6 @@ def ort(z):
     if rolle in ("table", "table cell", "list", "list item"):
         return "List1"
     return "Meldung" if rolle == "push button" else rolle
-
-
-def alle(wurzel, passt):
-    """Every object below wurzel, depth first, for which passt holds."""
-    for kind in wurzel:
-        if kind is None:
-            continue
-        if passt(kind):
-            yield kind
-        yield from alle(kind, passt)
-
-
-def finden(wurzel, passt):
-    return next(alle(wurzel, passt), None)
 
 
 def ziel(app, name):

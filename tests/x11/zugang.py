@@ -17,7 +17,7 @@ from gi.repository import Atspi, Gio  # noqa: E402
 import pyatspi  # noqa: E402
 
 import atspibus  # noqa: E402
-from atspibus import hauptfenster_aktiv, taste, warten  # noqa: E402
+from atspibus import alle, finden, hauptfenster_aktiv, taste, warten  # noqa: E402
 
 VOLL = 8120  # letters the picture can hold: 64,960 positions
 LISTE = "Liste der Positionen, Spalte und Zeile"
@@ -45,16 +45,6 @@ def programm():
     return app
 
 
-def alle(wurzel):
-    """Every object below wurzel, but not the cells of a table."""
-    stapel = [wurzel]
-    while stapel:
-        o = stapel.pop()
-        yield o
-        if o.getRoleName() != "table":
-            stapel.extend(c for c in o if c is not None)
-
-
 def rollen_und_namen(app):
     gefunden = {}
     for o in alle(app):
@@ -70,10 +60,8 @@ def rollen_und_namen(app):
 
 
 def finde(app, name, rolle):
-    for o in alle(app):
-        if o.name == name and o.getRoleName() == rolle:
-            return o
-    fehler(f"{rolle} {name!r} nicht gefunden")
+    o = finden(app, lambda o: o.name == name and o.getRoleName() == rolle)
+    return o if o is not None else fehler(f"{rolle} {name!r} nicht gefunden")
 
 
 def ausloesen(eintrag):
@@ -135,7 +123,7 @@ def meldung(app):
     box = warte_auf(app, "alert", "punktgarten")
     if box is None:
         return ["\"Info zum Bild\" zeigt keine Meldung \"punktgarten\""]
-    texte = [box.description] + [o.name for o in alle(box)]
+    texte = [box.name, box.description] + [o.name for o in alle(box)]
     schliessen()
     if not any(t.startswith("Das Bild hat 290 * 224") for t in texte):
         return [f"die Meldung von \"Info zum Bild\" ist nicht zu lesen: {texte}"]
