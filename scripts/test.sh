@@ -14,8 +14,8 @@
 #  4. browser: the browser edition built with Emscripten, its wasm suites
 #     under node, the page in Chromium, Firefox and WebKitGTK
 #     (scripts/web.sh --seite), then Orca in the page (orca_seite);
-#  2 and 3, which only compute, run beside 1 and 4 niced by 15; 4, whose tests
-#  wait for events with long deadlines, runs beside 1 niced by 10: both on the
+#  2 and 3, which only compute, run beside 1 and 4 niced by 19; 4, whose tests
+#  wait for events with long deadlines, runs beside 1 niced by 15: both on the
 #  processor time the X server and Orca tests leave while they wait. The
 #  output of each comes when it ends; Orca in the page follows 1 once 4 has
 #  built the page.
@@ -119,11 +119,11 @@ seite() {
 # The X server and Orca tests run at normal priority; what only computes or only waits for
 # events with long deadlines runs niced beside them, on the processor time they leave.
 if [ -n "${stufe[cross]:-}${stufe[fuzz]:-}" ]; then
-  if [ -n "${stufe[ctest]:-}${stufe[browser]:-}" ]; then nebenher rechnen 15 rechnen; else rechnen; fi
+  if [ -n "${stufe[ctest]:-}${stufe[browser]:-}" ]; then nebenher rechnen 19 rechnen; else rechnen; fi
 fi
 if [ -n "${stufe[ctest]:-}" ] && [ -n "${stufe[browser]:-}" ]; then
   rm -f build-nebenbei/seite.gebaut
-  nebenher seite 10 seite --spaeter --gebaut=build-nebenbei/seite.gebaut
+  nebenher seite 15 seite --spaeter --gebaut=build-nebenbei/seite.gebaut
 fi
 
 if [ -n "${stufe[ctest]:-}" ]; then

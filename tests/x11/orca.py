@@ -108,15 +108,17 @@ class Orca:
         return gehoert
 
     def warten(self, hoechstens, still, fertig=None):
-        """Sentences until `still` seconds passed without one, and, if given,
-        fertig(sentences) holds; at most `hoechstens` long."""
+        """Sentences until `still` seconds passed without one while Orca and the
+        program slept (on a busy machine a sentence may still be on its way
+        after any silence of the clock), and, if given, fertig(sentences)
+        holds; at most `hoechstens` long."""
         gehoert = []
         start = letzter = time.monotonic()
         while True:
             jetzt = time.monotonic()
             neu = self.saetze()
-            if neu:
-                gehoert += neu
+            gehoert += neu
+            if neu or rechnet(self.prozess.pid, int(os.environ["pid"])):
                 letzter = jetzt
             if gehoert and jetzt - letzter >= still and (fertig is None or fertig(gehoert)):
                 return gehoert
@@ -153,6 +155,23 @@ class Orca:
         if os.environ.get("ORCA_PROTOKOLL"):
             shutil.copy(self.log, os.environ["ORCA_PROTOKOLL"])
         self.ordner.cleanup()
+
+
+def rechnet(*pids):
+    """Whether a thread of these processes or of their children (a browser's
+    content processes) runs or waits for a processor."""
+    pids = list(pids)
+    for pid in pids:
+        try:
+            for faden in os.listdir(f"/proc/{pid}/task"):
+                with open(f"/proc/{pid}/task/{faden}/stat", encoding="utf-8") as f:
+                    if f.read().rpartition(")")[2].split()[0] == "R":
+                        return True
+                with open(f"/proc/{pid}/task/{faden}/children", encoding="utf-8") as f:
+                    pids += [int(k) for k in f.read().split()]
+        except OSError:
+            pass  # a thread or the process has ended
+    return False
 
 
 def enthaelt(gehoert, *teile):
