@@ -17,6 +17,12 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402
 import pyatspi  # noqa: E402
 
+# The program under the sanitizers on a busy machine may take longer than
+# AT-SPI's default 800 ms to answer; a focus event whose source could not be
+# read in that time was lost (x11_paritaet: F10 Right Right "ended" on the
+# title before).
+Atspi.set_timeout(10000, -1)
+
 
 def warten(bedingung, sekunden=10):
     """Hands every arriving event to its listeners until bedingung() holds,
