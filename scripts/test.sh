@@ -129,9 +129,9 @@ fi
 if [ -n "${stufe[ctest]:-}" ]; then
   echo "== build (sanitizers) and tests${etiketten[*]:+ (${etiketten[*]})}"
   # Ninja, -O1, line tables only, and each target's sources compiled as one
-  # (unity build): what the sanitizers' reports need, in a third of the
-  # processor time. The package, cross and browser builds compile every file
-  # alone, so a missing #include in the program still fails there.
+  # (unity build): what the sanitizers' reports need, in less processor time.
+  # The package build compiles every file of the program alone, so a missing
+  # #include still fails there.
   if grep -qs '^CMAKE_GENERATOR:INTERNAL=Unix Makefiles' build/CMakeCache.txt; then
     rm -rf build/CMakeCache.txt build/CMakeFiles
   fi
