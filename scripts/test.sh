@@ -109,11 +109,16 @@ rechnen() {
   fi
 }
 # seite ARGS...: stage 4 without Orca; ARGS go to scripts/web.sh.
-# shellcheck disable=SC2120 # nebenher passes them
 seite() {
   echo "== the browser edition"
   bash scripts/web.sh --seite "$@"
   zeit browser
+}
+# seitenbahn: stage 4 beside stage 1. It says "gebaut" into the pipe build-nebenbei/seite.gebaut
+# once the page is built, and "ende" when it ends (opened read-write, a write never waits).
+seitenbahn() {
+  trap 'echo ende 1<>build-nebenbei/seite.gebaut' EXIT
+  seite --spaeter --gebaut=build-nebenbei/seite.gebaut
 }
 
 # The X server and Orca tests run at normal priority; what only computes or only waits for
@@ -122,8 +127,11 @@ if [ -n "${stufe[cross]:-}${stufe[fuzz]:-}" ]; then
   if [ -n "${stufe[ctest]:-}${stufe[browser]:-}" ]; then nebenher rechnen 19 rechnen; else rechnen; fi
 fi
 if [ -n "${stufe[ctest]:-}" ] && [ -n "${stufe[browser]:-}" ]; then
+  mkdir -p build-nebenbei
   rm -f build-nebenbei/seite.gebaut
-  nebenher seite 15 seite --spaeter --gebaut=build-nebenbei/seite.gebaut
+  mkfifo build-nebenbei/seite.gebaut
+  exec {gebaut}<>build-nebenbei/seite.gebaut
+  nebenher seite 15 seitenbahn
 fi
 
 if [ -n "${stufe[ctest]:-}" ]; then
@@ -164,8 +172,9 @@ fi
 
 if [ -n "${neben[seite]:-}" ]; then
   # Orca in the page needs the page alone; its tests may still run beside it.
-  while [ ! -e build-nebenbei/seite.gebaut ] && kill -0 "${neben[seite]}" 2>/dev/null; do sleep 0.1; done
-  if [ ! -e build-nebenbei/seite.gebaut ]; then abwarten seite; fi
+  bahn=
+  read -r -t 1500 -u "$gebaut" bahn || { echo "test: the page was not built within 1500 s" >&2; exit 1; }
+  if [ "$bahn" != gebaut ]; then abwarten seite; fi
   bash scripts/web.sh --vergleich
 elif [ -n "${stufe[browser]:-}" ]; then
   seite

@@ -8,7 +8,8 @@
 # Chromium, Firefox, WebKitGTK; several minutes). --spaeter leaves the
 # comparison of the hashes to a later call with --vergleich, which only
 # compares (scripts/test.sh builds build and build-web at the same time).
-# --gebaut=FILE creates FILE once the page is built and the wasm suites passed.
+# --gebaut=FILE writes the line "gebaut" to FILE (a file or a pipe) once the page is
+# built and the wasm suites passed.
 # usage: scripts/web.sh [--seite] [--spaeter] [--gebaut=FILE] | --vergleich
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -56,7 +57,7 @@ grep -E "tests passed" "$bau/test.log"
 hashes node --no-experimental-fetch "$bau/kern/test_key.js" >"$bau/hash-wasm.txt"
 sed 's/^/wasm: /' "$bau/hash-wasm.txt"
 if [ $vergleich = jetzt ]; then vergleichen; fi
-if [ -n "$gebaut" ]; then touch "$gebaut"; fi
+if [ -n "$gebaut" ]; then echo gebaut 1<>"$gebaut"; fi
 if $seite; then
   if ! ctest --test-dir "$bau" -R browser_tarnbild_html --output-on-failure; then
     echo "web: browser tests failed" >&2; exit 1
